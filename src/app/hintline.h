@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QHash>
+#include <QObject>
+#include <QString>
+
+#include <optional>
+
+class QLabel;
+class QWidget;
+
+// The one-line hint at the foot of the main window: each movement of the pointer over a control shows
+// that control's hint. Controls without a rule of their own follow their nearest container that has one.
+class HintLine : public QObject {
+    Q_OBJECT
+public:
+    HintLine(QLabel* label, QString idleText);
+
+    const QString& idleText() const { return m_idleText; }
+    void showIdle();
+
+    void showOnMovement(QWidget* control, const QString& hint);
+    void showIdleOnMovement(QWidget* control);
+    // Movement over the control leaves the hint as it is.
+    void keepOnMovement(QWidget* control);
+
+    // Follows pointer movement over the root and everything it holds; call once the controls exist.
+    void watch(QWidget* root);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QLabel* m_label;
+    QString m_idleText;
+    QHash<const QWidget*, std::optional<QString>> m_rules;
+};

@@ -1,0 +1,20 @@
+#include "picture.h"
+#include "qtdialogs.h"
+#include "seleziona.h"
+#include "settingsfile.h"
+#include "translation.h"
+
+#include <QApplication>
+#include <QIcon>
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("zeb"));
+    QApplication::setWindowIcon(QIcon(renderPicture(QStringLiteral(":/pictures/zeb.svg"), QSize(64, 64), 1)));
+    installItalianTranslation();
+    QtDialogs dialogs;
+    const QString programFolder = QCoreApplication::applicationDirPath();
+    Seleziona seleziona(dialogs, programFolder, settingsFilePath(programFolder));
+    seleziona.load();
+    return application.exec();
+}

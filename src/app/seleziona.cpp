@@ -1,0 +1,228 @@
+#include "seleziona.h"
+
+#include "chooserpanel.h"
+#include "configura.h"
+#include "controls.h"
+#include "dialogs.h"
+#include "hintline.h"
+#include "looks.h"
+#include "picture.h"
+#include "picturebutton.h"
+#include "settingsfile.h"
+#include "splash.h"
+#include "twips.h"
+#include "version.h"
+#include "visore.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QListWidget>
+
+namespace {
+
+const QString kExitQuestion = QStringLiteral("Eventuali modifiche non salvate verranno perse! Uscire?");
+const QString kIdleText =
+    QStringLiteral("ZEB %1 - Organizzatore e lettore di file audio e video").arg(kZebVersion);
+
+}  // namespace
+
+Seleziona::Seleziona(Dialogs& dialogs, QString programFolder, QString settingsPath)
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+      m_dialogs(dialogs),
+      m_programFolder(std::move(programFolder)),
+      m_settingsPath(std::move(settingsPath)) {
+    setObjectName(QStringLiteral("Seleziona"));
+    setWindowTitle(QStringLiteral("ZEB"));
+    setFixedSize(twipsRect(0, 0, 7575, 6720).size());
+    looks::paint(this, looks::kYellow, looks::kBlue);
+
+    buildBrowser();
+    buildButtons();
+    List2 = placeListBox(new QListView(this), QStringLiteral("List2"), twipsRect(1560, 3720, 5910, 2400),
+                         looks::kGreen);
+    buildHintStrip();
+    Frame1 = new ChooserPanel(this);
+    buildHints();
+}
+
+Seleziona::~Seleziona() = default;
+
+void Seleziona::buildBrowser() {
+    Drive1 = placeListBox(new QComboBox(this), QStringLiteral("Drive1"), twipsRect(120, 130, 2895, 315),
+                          looks::kYellow);
+    Dir1 = placeListBox(new QListWidget(this), QStringLiteral("Dir1"), twipsRect(120, 470, 2895, 3240),
+                        looks::kYellow);
+    File1 = placeListBox(new QListView(this), QStringLiteral("File1"), twipsRect(3000, 120, 4470, 3600),
+                         looks::kYellow);
+    File1->setSelectionMode(QAbstractItemView::ExtendedSelection);
+}
+
+void Seleziona::buildButtons() {
+    struct Button {
+        PictureButton* Seleziona::*member;
+        const char* name;
+        const char* picture;
+        QRect geometry;
+        const char* hint;
+    };
+    const Button buttons[] = {
+        {&Seleziona::Command1, "Command1", "add", twipsRect(120, 3720, 975, 420),
+         "Aggiungi alla lista i files selezionati"},
+        {&Seleziona::Command5, "Command5", "up", twipsRect(1080, 3720, 495, 420),
+         "Sposta su il brano selezionato"},
+        {&Seleziona::Command2, "Command2", "remove", twipsRect(120, 4120, 975, 420),
+         "Elimina dalla lista il brano selezionato"},
+        {&Seleziona::Command6, "Command6", "down", twipsRect(1080, 4125, 495, 420),
+         "Sposta giù il brano selezionato"},
+        {&Seleziona::Command10, "Command10", "newlist", twipsRect(120, 4530, 1455, 375),
+         "Comincia una nuova lista"},
+        {&Seleziona::Command4, "Command4", "playall", twipsRect(120, 4940, 1455, 375),
+         "Esegui tutti i brani nella lista"},
+        {&Seleziona::Command3, "Command3", "save", twipsRect(120, 5300, 740, 375), "Salva la lista corrente"},
+        {&Seleziona::Command7, "Command7", "load", twipsRect(840, 5300, 740, 375), "Leggi un'altra lista"},
+        {&Seleziona::Command9, "Command9", "settings", twipsRect(120, 5730, 740, 375),
+         "Modifica le impostazioni di ZEB"},
+        {&Seleziona::Command8, "Command8", "close", twipsRect(840, 5730, 740, 375), "Chiudi ZEB"},
+    };
+    for (const Button& button : buttons) {
+        const QString picture = QStringLiteral(":/pictures/%1.svg").arg(QLatin1String(button.picture));
+        this->*button.member = place(new PictureButton(picture, QString::fromUtf8(button.hint), this),
+                                     QLatin1String(button.name), button.geometry);
+    }
+    connect(Command8, &QPushButton::clicked, this, &QWidget::close);
+    connect(Command9, &QPushButton::clicked, this, &Seleziona::openSettings);
+}
+
+void Seleziona::buildHintStrip() {
+    frame = place(new QFrame(this), QStringLiteral("frame"), twipsRect(120, 6120, 7335, 495));
+    looks::paint(frame, looks::kCyan, looks::kBlue);
+    Image1 = place(new Picture(QStringLiteral(":/pictures/hintstrip.svg"), frame), QStringLiteral("Image1"),
+                   twipsRect(30, 125, 7275, 345));
+    aiuto = place(new QLabel(kIdleText, frame), QStringLiteral("aiuto"), twipsRect(120, 180, 6735, 195));
+    aiuto->setFont(looks::boldFont(8.25));
+    looks::paintText(aiuto, looks::kCyan);
+
+    Command13 = place(new QPushButton(QStringLiteral("?"), this), QStringLiteral("Command13"),
+                      twipsRect(7080, 6240, 375, 375));
+    Command13->setFont(looks::boldFont(8.25));
+    Command13->setToolTip(QStringLiteral("Informazioni su ZEB"));
+    Command13->setAccessibleName(Command13->toolTip());
+    connect(Command13, &QPushButton::clicked, this, &Seleziona::openAbout);
+}
+
+void Seleziona::buildHints() {
+    m_hints = new HintLine(aiuto, kIdleText);
+    for (QAbstractButton* button : std::initializer_list<QAbstractButton*>{
+             Command1, Command2, Command3, Command4, Command5, Command6, Command7, Command8, Command9,
+             Command10, Frame1->Command11, Frame1->Command12, Command13}) {
+        m_hints->showOnMovement(button, button->toolTip());
+    }
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{this, Frame1, Dir1, Frame1->Dir2, File1, Frame1->File2, List2}) {
+        m_hints->showIdleOnMovement(control);
+    }
+    for (QWidget* control : std::initializer_list<QWidget*>{Drive1, Frame1->Drive2, Frame1->Text1, frame}) {
+        m_hints->keepOnMovement(control);
+    }
+    m_hints->watch(this);
+}
+
+void Seleziona::load() {
+    configura();  // the first request for the settings window reads the settings file
+    visore();
+    splash();
+    QCoreApplication::processEvents();
+    m_hints->showIdle();
+    show();
+}
+
+Configura& Seleziona::configura() {
+    if (!m_configura) {
+        m_configura = std::make_unique<Configura>(m_dialogs);
+        connect(m_configura.get(), &Configura::closed, this, [this] { setEnabled(true); });
+        applySettings(LeggiConfig(m_settingsPath));
+    }
+    return *m_configura;
+}
+
+Visore& Seleziona::visore() {
+    if (!m_visore) m_visore = std::make_unique<Visore>();
+    return *m_visore;
+}
+
+Splash& Seleziona::splash() {
+    if (!m_splash) {
+        m_splash = std::make_unique<Splash>(m_dialogs,
+                                            [](const QUrl& link) { return QDesktopServices::openUrl(link); });
+        connect(m_splash.get(), &Splash::closed, this, &QWidget::show);
+    }
+    return *m_splash;
+}
+
+void Seleziona::applySettings(const SettingsRecord& record) {
+    configura().load(record);
+    if (!record.currentListFile.isEmpty()) m_attuale = record.currentListFile;
+    visore().move(windowPositionFromTwips(record.viewer.left, record.viewer.top));
+    visore().setScala(record.scala);
+    move(windowPositionFromTwips(record.main.left, record.main.top));
+}
+
+SettingsRecord Seleziona::currentSettings() {
+    SettingsRecord record;
+    record.currentListFile = m_attuale;
+    configura().store(record);
+    record.viewer = {pixelsToTwips(visore().x()), pixelsToTwips(visore().y())};
+    record.main = {pixelsToTwips(x()), pixelsToTwips(y())};
+    record.scala = visore().scala();
+    return record;
+}
+
+void Seleziona::openSettings() {
+    setEnabled(false);
+    configura().show();
+}
+
+void Seleziona::openAbout() {
+    hide();
+    splash().show();
+}
+
+void Seleziona::stopViewer() {
+    visore().hide();
+}
+
+// Any change of size or state, minimising and the first display included, ends what the viewer shows.
+void Seleziona::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    stopViewer();
+}
+
+void Seleziona::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange) stopViewer();
+}
+
+// Asked on every close, whatever asked for it: nothing records whether the playlist was saved.
+void Seleziona::closeEvent(QCloseEvent* event) {
+    if (!m_dialogs.askYesNo(this, kExitQuestion)) {
+        event->ignore();
+        return;
+    }
+    if (!SalvaConfig(m_settingsPath, currentSettings())) {
+        m_dialogs.tell(
+            this,
+            QStringLiteral("Impossibile scrivere il file %1: le impostazioni non sono state salvate.")
+                .arg(m_settingsPath),
+            Dialogs::Icon::Stop);
+    }
+    m_visore.reset();
+    m_configura.reset();
+    m_splash.reset();
+    event->accept();
+}

@@ -1,0 +1,88 @@
+#pragma once
+
+#include <QWidget>
+
+#include <memory>
+
+class ChooserPanel;
+class Configura;
+class Dialogs;
+class HintLine;
+class Picture;
+class PictureButton;
+class QComboBox;
+class QFrame;
+class QLabel;
+class QListView;
+class QListWidget;
+class QPushButton;
+class Splash;
+class Visore;
+struct SettingsRecord;
+
+// The main window: media browser, playlist, list-file chooser and hint line. It owns the life of the
+// program: it creates the other three windows, each once, and destroys them at exit.
+class Seleziona : public QWidget {
+    Q_OBJECT
+public:
+    // settingsPath names ZEBcfg.dat; the browser starts in programFolder.
+    Seleziona(Dialogs& dialogs, QString programFolder, QString settingsPath);
+    ~Seleziona() override;
+
+    // The start-up sequence: loads the other windows and the settings, then shows this window.
+    void load();
+
+    // The single instances of the other windows, created hidden the first time they are asked for.
+    // The first request for the settings window reads the settings file.
+    Configura& configura();
+    Visore& visore();
+    Splash& splash();
+
+    const QString& attuale() const { return m_attuale; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void buildBrowser();
+    void buildButtons();
+    void buildHintStrip();
+    void buildHints();
+    void applySettings(const SettingsRecord& record);
+    SettingsRecord currentSettings();
+    void stopViewer();
+    void openSettings();
+    void openAbout();
+
+    Dialogs& m_dialogs;
+    const QString m_programFolder;
+    const QString m_settingsPath;
+    QString m_attuale;
+
+    std::unique_ptr<Visore> m_visore;
+    std::unique_ptr<Configura> m_configura;
+    std::unique_ptr<Splash> m_splash;
+
+    QComboBox* Drive1;
+    QListWidget* Dir1;
+    QListView* File1;
+    PictureButton* Command1;
+    PictureButton* Command5;
+    PictureButton* Command2;
+    PictureButton* Command6;
+    PictureButton* Command10;
+    PictureButton* Command4;
+    PictureButton* Command3;
+    PictureButton* Command7;
+    PictureButton* Command9;
+    PictureButton* Command8;
+    QListView* List2;
+    QPushButton* Command13;
+    QFrame* frame;
+    Picture* Image1;
+    QLabel* aiuto;
+    ChooserPanel* Frame1;
+    HintLine* m_hints;
+};

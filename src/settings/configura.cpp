@@ -1,0 +1,174 @@
+#include "configura.h"
+
+#include "controls.h"
+#include "dialogs.h"
+#include "formats.h"
+#include "looks.h"
+#include "picture.h"
+#include "picturebutton.h"
+#include "twips.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QRadioButton>
+#include <QScreen>
+
+namespace {
+
+const QString kAskFormat = QStringLiteral("Digitare un'estensione di file da 3 caratteri (es. mp3)...");
+const QString kWrongLength =
+    QStringLiteral("E' necessario inserire un'estensione di 3 caratteri. Azione annullata.");
+const QString kAlreadyPresent = QStringLiteral("Questo formato è già attivo!");
+
+QGroupBox* frame(QWidget* parent, const QString& name, const QString& title, const QRect& geometry) {
+    auto* box = place(new QGroupBox(title, parent), name, geometry);
+    looks::paint(box, looks::kYellow, looks::kNavy);
+    return box;
+}
+
+template <typename Option>
+Option* option(QWidget* parent, const QString& name, const QString& text, const QRect& geometry) {
+    auto* control = place(new Option(text, parent), name, geometry);
+    looks::paintOption(control, looks::kGreen, looks::kNavy);
+    return control;
+}
+
+}  // namespace
+
+Configura::Configura(Dialogs& dialogs)
+    : QWidget(nullptr, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint), m_dialogs(dialogs) {
+    setObjectName(QStringLiteral("Configura"));
+    setWindowTitle(QStringLiteral("ZEB Setup"));
+    setAttribute(Qt::WA_QuitOnClose, false);
+    setFixedSize(twipsRect(0, 0, 6300, 3075).size());
+    looks::paint(this, looks::kGreen, looks::kNavy);
+
+    buildFormatsFrame();
+    Image1 = place(new Picture(QStringLiteral(":/pictures/notes.svg"), this), QStringLiteral("Image1"),
+                   twipsRect(2190, 0, 510, 3135));
+    buildOptionsFrame();
+    Command3 = place(new PictureButton(QStringLiteral(":/pictures/cfg_ok.svg"), QStringLiteral("OK"), this),
+                     QStringLiteral("Command3"), twipsRect(2760, 1800, 3475, 1215));
+    connect(Command3, &QPushButton::clicked, this, &Configura::confirm);
+}
+
+void Configura::buildFormatsFrame() {
+    Frame1 = frame(this, QStringLiteral("Frame1"), QStringLiteral(" Formati riconosciuti "),
+                   twipsRect(40, 20, 2085, 3015));
+    List1 = place(new QListWidget(Frame1), QStringLiteral("List1"), twipsRect(120, 240, 1815, 1860));
+    looks::paint(List1, looks::kGreen, looks::kBlack);
+    Command1 =
+        place(new PictureButton(QStringLiteral(":/pictures/cfg_add.svg"), QStringLiteral("Aggiungi"), Frame1),
+              QStringLiteral("Command1"), twipsRect(120, 2160, 1815, 375));
+    Command2 = place(
+        new PictureButton(QStringLiteral(":/pictures/cfg_remove.svg"), QStringLiteral("Elimina"), Frame1),
+        QStringLiteral("Command2"), twipsRect(120, 2520, 1815, 375));
+    connect(Command1, &QPushButton::clicked, this, &Configura::addFormat);
+    connect(Command2, &QPushButton::clicked, this, &Configura::removeFormat);
+}
+
+void Configura::buildOptionsFrame() {
+    Frame2 =
+        frame(this, QStringLiteral("Frame2"), QStringLiteral(" Opzioni "), twipsRect(2750, 20, 3495, 1680));
+    Continuo =
+        option<QCheckBox>(Frame2, QStringLiteral("Continuo"), QStringLiteral("Esegui le liste in continuo"),
+                          twipsRect(120, 240, 2655, 255));
+    Continuo->setToolTip(QStringLiteral("Quando arriva alla fine della lista ricomincia da capo"));
+    Random = option<QCheckBox>(Frame2, QStringLiteral("Random"),
+                               QStringLiteral("Esegui le liste in ordine casuale"),
+                               twipsRect(120, 480, 3135, 255));
+    Random->setToolTip(QStringLiteral("Esegue la lista in ordine casuale e senza mai finire"));
+    Label1 = place(new QLabel(QStringLiteral("Un doppio click sull'elenco dei files:"), Frame2),
+                   QStringLiteral("Label1"), twipsRect(120, 840, 3255, 255));
+    looks::paintText(Label1, looks::kCyan);
+    Clicco[0] = option<QRadioButton>(Frame2, QStringLiteral("Clicco(0)"),
+                                     QStringLiteral("Inserisce il file nella lista"),
+                                     twipsRect(120, 1080, 3135, 255));
+    Clicco[1] = option<QRadioButton>(Frame2, QStringLiteral("Clicco(1)"), QStringLiteral("Esegue il file"),
+                                     twipsRect(120, 1320, 3135, 255));
+    Clicco[0]->setChecked(true);
+}
+
+void Configura::load(const SettingsRecord& record) {
+    List1->clear();
+    for (const Format& format : record.formats) appendFormat(format);
+    Continuo->setChecked(record.continuo);
+    Random->setChecked(record.random);
+    Clicco[record.clicco == 1 ? 1 : 0]->setChecked(true);
+    m_Text1 = ::mediaPattern(record.formats);
+}
+
+void Configura::store(SettingsRecord& record) const {
+    record.continuo = Continuo->isChecked();
+    record.random = Random->isChecked();
+    record.clicco = Clicco[1]->isChecked() ? 1 : 0;
+    record.formats = formats();
+}
+
+std::vector<Format> Configura::formats() const {
+    std::vector<Format> result;
+    result.reserve(size_t(List1->count()));
+    for (int row = 0; row < List1->count(); ++row) {
+        const QListWidgetItem* entry = List1->item(row);
+        result.push_back({entry->text(), entry->checkState() == Qt::Checked});
+    }
+    return result;
+}
+
+void Configura::appendFormat(const Format& format) {
+    auto* entry = new QListWidgetItem(format.extension, List1);
+    entry->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
+    entry->setCheckState(format.active ? Qt::Checked : Qt::Unchecked);
+}
+
+void Configura::addFormat() {
+    const QString answer = m_dialogs.askText(this, kAskFormat, QStringLiteral("ZEB"), QString());
+    switch (checkNewFormat(formats(), answer)) {
+        case NewFormatVerdict::WrongLength:
+            m_dialogs.tell(this, kWrongLength, Dialogs::Icon::None);
+            return;
+        case NewFormatVerdict::AlreadyPresent:
+            m_dialogs.tell(this, kAlreadyPresent, Dialogs::Icon::None);
+            return;
+        case NewFormatVerdict::Accepted:
+            break;
+    }
+    appendFormat({answer, true});
+    m_Text1 = ::mediaPattern(formats());
+}
+
+void Configura::removeFormat() {
+    const int row = List1->currentRow();
+    if (row < 0) return;
+    delete List1->takeItem(row);
+    m_Text1 = ::mediaPattern(formats());
+}
+
+void Configura::confirm() {
+    hide();
+    Q_EMIT closed();
+}
+
+void Configura::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    const QRect available = screen()->availableGeometry();
+    move(available.center() - rect().center());
+}
+
+// The window has no close box: Esc, like any other request to close it, does what OK does.
+void Configura::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        confirm();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void Configura::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    confirm();
+}

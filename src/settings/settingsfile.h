@@ -1,0 +1,15 @@
+#pragma once
+
+#include "settingsrecord.h"
+
+// ZEBcfg.dat lives in the program's own folder when that folder is writable, otherwise in the user's
+// configuration folder for ZEB. Reading and writing both go by this one rule.
+QString settingsFilePath(const QString& programFolder);
+
+// Reads the settings file. A file that is missing is created empty, as the Windows program does;
+// a file that cannot be read gives the record of an empty file.
+SettingsRecord LeggiConfig(const QString& path);
+
+// Writes the record over the file's old bytes and replaces the file atomically, so that it is never
+// left half-written. False when the file could not be written; the old file then stays as it was.
+bool SalvaConfig(const QString& path, const SettingsRecord& record);

@@ -1,0 +1,265 @@
+#include "seleziona.h"
+#include "configura.h"
+#include "fakedialogs.h"
+#include "settingscodec.h"
+#include "settingsfile.h"
+#include "splash.h"
+#include "visore.h"
+
+#include <QAbstractScrollArea>
+#include <QApplication>
+#include <QCheckBox>
+#include <QFile>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPointer>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <optional>
+
+namespace {
+
+const QString kExitQuestion = QStringLiteral("Eventuali modifiche non salvate verranno perse! Uscire?");
+
+QByteArray contentOf(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+SettingsRecord storedRecord() {
+    SettingsRecord record;
+    record.currentListFile = QStringLiteral("/home/anna/liste/Rock.zbl");
+    record.continuo = true;
+    record.clicco = 1;
+    record.viewer = {300, 450};
+    record.main = {1500, 750};
+    record.scala = true;
+    record.formats = {{QStringLiteral("mp3"), true}, {QStringLiteral("avi"), false}};
+    return record;
+}
+
+class SelezionaTest : public testing::Test {
+protected:
+    QString settingsPath() const { return m_folder.filePath(QStringLiteral("ZEBcfg.dat")); }
+
+    Seleziona& start() {
+        m_window = std::make_unique<Seleziona>(dialogs, m_folder.path(), settingsPath());
+        m_window->load();
+        return *m_window;
+    }
+
+    template <typename Control = QWidget>
+    Control* control(const QString& name) {
+        auto* found = m_window->findChild<Control*>(name);
+        EXPECT_NE(found, nullptr) << name.toStdString();
+        return found;
+    }
+
+    QString hint() { return control<QLabel>(QStringLiteral("aiuto"))->text(); }
+
+    // The pointer moving over a control, at its centre unless told: the deepest widget under it gets
+    // the event first.
+    void movePointerOver(QWidget* target, std::optional<QPointF> at = std::nullopt) {
+        if (auto* scrollArea = qobject_cast<QAbstractScrollArea*>(target)) target = scrollArea->viewport();
+        const QPointF point = at.value_or(QRectF(target->rect()).center());
+        QMouseEvent move(QEvent::MouseMove, point, target->mapToGlobal(point), Qt::NoButton, Qt::NoButton,
+                         Qt::NoModifier);
+        QApplication::sendEvent(target, &move);
+    }
+
+    FakeDialogs dialogs;
+
+private:
+    QTemporaryDir m_folder;
+    std::unique_ptr<Seleziona> m_window;
+};
+
+}  // namespace
+
+TEST_F(SelezionaTest, StartsWithTheDefaultsWhenThereIsNoSettingsFile) {
+    Seleziona& window = start();
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("ZEB"));
+    EXPECT_TRUE(hint().startsWith(QStringLiteral("ZEB 1.20")));
+    EXPECT_TRUE(window.attuale().isEmpty());
+    EXPECT_EQ(window.pos(), QPoint(0, 0));
+    EXPECT_EQ(window.size(), QSize(505, 448));
+    EXPECT_EQ(window.minimumSize(), window.maximumSize());
+    EXPECT_FALSE(window.configura().isVisible());
+    EXPECT_FALSE(window.visore().isVisible());
+    EXPECT_FALSE(window.splash().isVisible());
+    EXPECT_EQ(window.configura().mediaPattern(), QStringLiteral("*."));
+    EXPECT_TRUE(QFile::exists(settingsPath()));
+    EXPECT_TRUE(dialogs.shown.empty());
+}
+
+TEST_F(SelezionaTest, StartUpAppliesTheStoredRecordToEveryWindow) {
+    ASSERT_TRUE(SalvaConfig(settingsPath(), storedRecord()));
+    Seleziona& window = start();
+    EXPECT_EQ(window.attuale(), storedRecord().currentListFile);
+    EXPECT_EQ(window.pos(), QPoint(100, 50));
+    EXPECT_EQ(window.visore().pos(), QPoint(20, 30));
+    EXPECT_TRUE(window.visore().scala());
+    EXPECT_EQ(window.configura().formats(), storedRecord().formats);
+    EXPECT_EQ(window.configura().mediaPattern(), QStringLiteral("*.mp3;*.avi"));
+}
+
+TEST_F(SelezionaTest, ExitAnsweredNoKeepsEverythingAndWritesNothing) {
+    ASSERT_TRUE(SalvaConfig(settingsPath(), storedRecord()));
+    Seleziona& window = start();
+    const QByteArray before = contentOf(settingsPath());
+    window.configura().findChild<QCheckBox*>(QStringLiteral("Random"))->setChecked(true);
+
+    dialogs.yesNoAnswers = {false, false};
+    EXPECT_FALSE(window.close());
+    control<QPushButton>(QStringLiteral("Command8"))->click();
+    ASSERT_EQ(dialogs.shown.size(), 2u);
+    for (const auto& box : dialogs.shown) {
+        EXPECT_EQ(box.kind, FakeDialogs::Box::Kind::Question);
+        EXPECT_EQ(box.text, kExitQuestion);
+    }
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(contentOf(settingsPath()), before);
+    EXPECT_TRUE(window.configura().findChild<QCheckBox*>(QStringLiteral("Random"))->isChecked());
+}
+
+TEST_F(SelezionaTest, ExitAnsweredYesSavesTheRecordAndDestroysTheOtherWindows) {
+    ASSERT_TRUE(SalvaConfig(settingsPath(), storedRecord()));
+    Seleziona& window = start();
+    const QPointer<Configura> configura = &window.configura();
+    const QPointer<Visore> visore = &window.visore();
+    const QPointer<Splash> splash = &window.splash();
+    configura->findChild<QCheckBox*>(QStringLiteral("Random"))->setChecked(true);
+    window.move(45, 60);
+
+    dialogs.yesNoAnswers = {true};
+    control<QPushButton>(QStringLiteral("Command8"))->click();
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_TRUE(configura.isNull());
+    EXPECT_TRUE(visore.isNull());
+    EXPECT_TRUE(splash.isNull());
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+
+    SettingsRecord expected = storedRecord();
+    expected.random = true;
+    expected.main = {675, 900};
+    EXPECT_EQ(LeggiConfig(settingsPath()), expected);
+}
+
+TEST_F(SelezionaTest, ASettingsFileThatCannotBeWrittenIsReportedAndTheProgramStillEnds) {
+    Seleziona& window = start();
+    ASSERT_TRUE(QFile::remove(settingsPath()));
+    ASSERT_TRUE(QDir().mkdir(settingsPath()));  // a folder where the file should go
+    dialogs.yesNoAnswers = {true};
+    EXPECT_TRUE(window.close());
+    ASSERT_EQ(dialogs.shown.size(), 2u);
+    EXPECT_EQ(dialogs.shown[1].kind, FakeDialogs::Box::Kind::Message);
+    EXPECT_EQ(dialogs.shown[1].icon, Dialogs::Icon::Stop);
+    EXPECT_TRUE(dialogs.shown[1].text.contains(settingsPath()));
+}
+
+TEST_F(SelezionaTest, SettingsButtonDisablesTheMainWindowUntilOk) {
+    Seleziona& window = start();
+    control<QPushButton>(QStringLiteral("Command9"))->click();
+    EXPECT_FALSE(window.isEnabled());
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_TRUE(window.configura().isVisible());
+
+    control<QPushButton>(QStringLiteral("Command13"))->click();
+    EXPECT_FALSE(window.splash().isVisible());
+
+    window.configura().findChild<QPushButton*>(QStringLiteral("Command3"))->click();
+    EXPECT_TRUE(window.isEnabled());
+    EXPECT_FALSE(window.configura().isVisible());
+}
+
+TEST_F(SelezionaTest, AboutWindowTakesThePlaceOfTheMainWindowUntilItsButton) {
+    Seleziona& window = start();
+    movePointerOver(control(QStringLiteral("Command4")));
+    const QString before = hint();
+
+    control<QPushButton>(QStringLiteral("Command13"))->click();
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_TRUE(window.splash().isVisible());
+
+    window.splash().findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_FALSE(window.splash().isVisible());
+    EXPECT_EQ(hint(), before);
+}
+
+TEST_F(SelezionaTest, AnyChangeOfSizeOrStateHidesTheViewer) {
+    Seleziona& window = start();
+    window.visore().show();
+    window.showMinimized();
+    EXPECT_FALSE(window.visore().isVisible());
+    window.visore().show();
+    window.showNormal();
+    EXPECT_FALSE(window.visore().isVisible());
+}
+
+TEST_F(SelezionaTest, EveryButtonNamesItsHintAndShowsItUnderThePointer) {
+    start();
+    const std::pair<const char*, const char*> hints[] = {
+        {"Command1", "Aggiungi alla lista i files selezionati"},
+        {"Command2", "Elimina dalla lista il brano selezionato"},
+        {"Command3", "Salva la lista corrente"},
+        {"Command4", "Esegui tutti i brani nella lista"},
+        {"Command5", "Sposta su il brano selezionato"},
+        {"Command6", "Sposta giù il brano selezionato"},
+        {"Command7", "Leggi un'altra lista"},
+        {"Command8", "Chiudi ZEB"},
+        {"Command9", "Modifica le impostazioni di ZEB"},
+        {"Command10", "Comincia una nuova lista"},
+        {"Command11", "Conferma il file selezionato"},
+        {"Command12", "Annulla l'operazione"},
+        {"Command13", "Informazioni su ZEB"},
+    };
+    control(QStringLiteral("Frame1"))->show();
+    for (const auto& [name, text] : hints) {
+        auto* button = control<QPushButton>(QLatin1String(name));
+        const QString expected = QString::fromUtf8(text);
+        EXPECT_EQ(button->accessibleName(), expected) << name;
+        EXPECT_EQ(button->toolTip(), expected) << name;
+        movePointerOver(control(QStringLiteral("List2")));
+        movePointerOver(button);
+        EXPECT_EQ(hint(), expected) << name;
+    }
+}
+
+TEST_F(SelezionaTest, ListsAndBackgroundsShowTheIdleTextWhileDrivesNameAndHintStripKeepTheHint) {
+    Seleziona& window = start();
+    const QString idle = hint();
+    const auto hintAfterMovingFrom = [&](const char* from, QWidget* to,
+                                         std::optional<QPointF> at = std::nullopt) {
+        movePointerOver(control(QLatin1String(from)));
+        movePointerOver(to, at);
+        return hint();
+    };
+    const QPointF uncovered(3, 3);
+    EXPECT_EQ(hintAfterMovingFrom("Command5", control(QStringLiteral("List2"))), idle);
+    EXPECT_EQ(hintAfterMovingFrom("List2", control(QStringLiteral("Drive1"))), idle);
+    for (const char* keeper : {"Drive1", "frame", "aiuto", "Image1"}) {
+        EXPECT_EQ(hintAfterMovingFrom("Command5", control(QLatin1String(keeper))),
+                  QStringLiteral("Sposta su il brano selezionato"))
+            << keeper;
+    }
+    for (const char* idler : {"Dir1", "File1"}) {
+        EXPECT_EQ(hintAfterMovingFrom("Command5", control(QLatin1String(idler))), idle) << idler;
+    }
+    EXPECT_EQ(hintAfterMovingFrom("Command5", &window, uncovered), idle);
+
+    control(QStringLiteral("Frame1"))->show();
+    for (const char* keeper : {"Drive2", "Text1"}) {
+        EXPECT_EQ(hintAfterMovingFrom("Command12", control(QLatin1String(keeper))),
+                  QStringLiteral("Annulla l'operazione"))
+            << keeper;
+    }
+    EXPECT_EQ(hintAfterMovingFrom("Command12", control(QStringLiteral("Frame1")), uncovered), idle);
+    for (const char* idler : {"Dir2", "File2"}) {
+        EXPECT_EQ(hintAfterMovingFrom("Command12", control(QLatin1String(idler))), idle) << idler;
+    }
+}

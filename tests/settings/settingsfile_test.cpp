@@ -1,0 +1,82 @@
+#include "settingsfile.h"
+#include "settingscodec.h"
+
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QByteArray contentOf(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+SettingsRecord sample() {
+    SettingsRecord record;
+    record.currentListFile = QStringLiteral("/srv/liste/Jazz.zbl");
+    record.random = true;
+    record.main = {600, 450};
+    record.formats = {{QStringLiteral("mp3"), true}, {QStringLiteral("ogg"), false}};
+    return record;
+}
+
+}  // namespace
+
+TEST(SettingsFile, MissingFileIsCreatedEmptyAndGivesTheDefaults) {
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("ZEBcfg.dat"));
+    EXPECT_EQ(LeggiConfig(path), SettingsRecord{});
+    ASSERT_TRUE(QFile::exists(path));
+    EXPECT_TRUE(contentOf(path).isEmpty());
+}
+
+TEST(SettingsFile, WrittenRecordReadsBackAndTheOldTailStays) {
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("ZEBcfg.dat"));
+    const QByteArray tail(30 * 128, char(0x5A));
+    writeFile(path, tail);
+    ASSERT_TRUE(SalvaConfig(path, sample()));
+    EXPECT_EQ(LeggiConfig(path), sample());
+    const QByteArray written = contentOf(path);
+    ASSERT_EQ(written.size(), tail.size());
+    EXPECT_EQ(written.mid(14 * 128), tail.mid(14 * 128));
+}
+
+TEST(SettingsFile, UnreadableOrUnwritablePlaces) {
+    QTemporaryDir folder;
+    // A folder where the file should be: nothing to read, nothing written.
+    const QString folderInTheWay = folder.filePath(QStringLiteral("ZEBcfg.dat"));
+    ASSERT_TRUE(QDir().mkpath(folderInTheWay));
+    EXPECT_EQ(LeggiConfig(folderInTheWay), SettingsRecord{});
+    EXPECT_FALSE(SalvaConfig(folderInTheWay, sample()));
+
+    // A regular file where the folder should be.
+    const QString fileInTheWay = folder.filePath(QStringLiteral("plain"));
+    writeFile(fileInTheWay, "x");
+    EXPECT_FALSE(SalvaConfig(fileInTheWay + QStringLiteral("/ZEBcfg.dat"), sample()));
+    EXPECT_EQ(contentOf(fileInTheWay), QByteArray("x"));
+
+    // A configuration folder that does not exist yet is made.
+    const QString nested = folder.filePath(QStringLiteral("config/zeb/ZEBcfg.dat"));
+    EXPECT_TRUE(SalvaConfig(nested, sample()));
+    EXPECT_EQ(LeggiConfig(nested), sample());
+}
+
+TEST(SettingsFile, LivesInTheProgramFolderWhenItIsWritable) {
+    QTemporaryDir folder;
+    EXPECT_EQ(settingsFilePath(folder.path()), folder.filePath(QStringLiteral("ZEBcfg.dat")));
+    const QString missing = folder.filePath(QStringLiteral("not-there"));
+    EXPECT_EQ(settingsFilePath(missing),
+              QDir(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation))
+                  .filePath(QStringLiteral("ZEBcfg.dat")));
+}
