@@ -13,8 +13,7 @@ int main(int argc, char* argv[]) {
     QApplication::setWindowIcon(QIcon(renderPicture(QStringLiteral(":/pictures/zeb.svg"), QSize(64, 64), 1)));
     installItalianTranslation();
     QtDialogs dialogs;
-    const QString programFolder = QCoreApplication::applicationDirPath();
-    Seleziona seleziona(dialogs, programFolder, settingsFilePath(programFolder));
+    Seleziona seleziona(dialogs, settingsFilePath(QCoreApplication::applicationDirPath()));
     seleziona.load();
     return application.exec();
 }

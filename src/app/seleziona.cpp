@@ -31,11 +31,10 @@ const QString kIdleText =
 
 }  // namespace
 
-Seleziona::Seleziona(Dialogs& dialogs, QString programFolder, QString settingsPath)
+Seleziona::Seleziona(Dialogs& dialogs, QString settingsPath)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       m_dialogs(dialogs),
-      m_programFolder(std::move(programFolder)),
       m_settingsPath(std::move(settingsPath)) {
     setObjectName(QStringLiteral("Seleziona"));
     setWindowTitle(QStringLiteral("ZEB"));

@@ -25,8 +25,8 @@ struct SettingsRecord;
 class Seleziona : public QWidget {
     Q_OBJECT
 public:
-    // settingsPath names ZEBcfg.dat; the browser starts in programFolder.
-    Seleziona(Dialogs& dialogs, QString programFolder, QString settingsPath);
+    // settingsPath names ZEBcfg.dat.
+    Seleziona(Dialogs& dialogs, QString settingsPath);
     ~Seleziona() override;
 
     // The start-up sequence: loads the other windows and the settings, then shows this window.
@@ -57,7 +57,6 @@ private:
     void openAbout();
 
     Dialogs& m_dialogs;
-    const QString m_programFolder;
     const QString m_settingsPath;
     QString m_attuale;
 

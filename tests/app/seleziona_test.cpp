@@ -46,7 +46,7 @@ protected:
     QString settingsPath() const { return m_folder.filePath(QStringLiteral("ZEBcfg.dat")); }
 
     Seleziona& start() {
-        m_window = std::make_unique<Seleziona>(dialogs, m_folder.path(), settingsPath());
+        m_window = std::make_unique<Seleziona>(dialogs, settingsPath());
         m_window->load();
         return *m_window;
     }
