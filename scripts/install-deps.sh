@@ -3,7 +3,7 @@
 # Usage: scripts/install-deps.sh run|test
 set -euo pipefail
 
-build_packages=(g++ cmake ninja-build pkgconf qt6-base-dev qt6-svg-dev qt6-qpa-plugins
+build_packages=(g++ cmake ninja-build qt6-base-dev qt6-svg-dev qt6-qpa-plugins
                 qt6-translations-l10n fonts-dejavu-core)
 test_packages=(libgtest-dev)
 

@@ -20,10 +20,10 @@ const QString kMailAddress = QStringLiteral("info@zeb.example.org");
 
 // The desktop's font may run wider than the one the layout was drawn for: narrow it rather than cut the text.
 void condenseToFit(QLabel* label) {
-    const int needed = label->fontMetrics().horizontalAdvance(label->text());
-    if (needed <= label->width()) return;
     QFont font = label->font();
-    font.setStretch(std::max(50, 100 * label->width() / needed));
+    font.setStretch(QFont::Unstretched);
+    const int needed = QFontMetrics(font).horizontalAdvance(label->text());
+    if (needed > label->width()) font.setStretch(std::max(50, 100 * label->width() / needed));
     label->setFont(font);
 }
 
@@ -87,7 +87,6 @@ QLabel* Splash::label(const QString& name, const QString& text, const QColor& co
     control->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     control->setFont(looks::boldFont(points));
     looks::paintText(control, colour);
-    condenseToFit(control);
     return control;
 }
 
@@ -115,6 +114,8 @@ void Splash::leave() {
 
 void Splash::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
+    // Measured only when shown, so that fonts the start-up does not need are not loaded then.
+    for (QLabel* label : {Label2, Label5, Label1, Label3, Label4, Label6}) condenseToFit(label);
     move(screen()->availableGeometry().center() - rect().center());
 }
 
