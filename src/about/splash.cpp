@@ -8,10 +8,8 @@
 #include "twips.h"
 #include "version.h"
 
-#include <QCloseEvent>
-#include <QKeyEvent>
+#include <QEvent>
 #include <QLabel>
-#include <QScreen>
 
 namespace {
 
@@ -30,11 +28,10 @@ void condenseToFit(QLabel* label) {
 }  // namespace
 
 Splash::Splash(Dialogs& dialogs, LinkOpener openLink)
-    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint),
+    : SecondaryWindow(Qt::Window | Qt::FramelessWindowHint),
       m_dialogs(dialogs),
       m_openLink(std::move(openLink)) {
     setObjectName(QStringLiteral("Splash"));
-    setAttribute(Qt::WA_QuitOnClose, false);
     setFixedSize(twipsRect(0, 0, 5985, 6540).size());
     looks::paint(this, looks::kYellow, looks::kBlack);
     buildPictures();
@@ -107,28 +104,8 @@ void Splash::open(const QUrl& link) {
         Dialogs::Icon::Warning);
 }
 
-void Splash::leave() {
-    hide();
-    Q_EMIT closed();
-}
-
 void Splash::showEvent(QShowEvent* event) {
-    QWidget::showEvent(event);
+    SecondaryWindow::showEvent(event);
     // Measured only when shown, so that fonts the start-up does not need are not loaded then.
     for (QLabel* label : {Label2, Label5, Label1, Label3, Label4, Label6}) condenseToFit(label);
-    move(screen()->availableGeometry().center() - rect().center());
-}
-
-// The window has no title bar; Esc, or any other request to close it, leaves it as its button does.
-void Splash::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape) {
-        leave();
-        return;
-    }
-    QWidget::keyPressEvent(event);
-}
-
-void Splash::closeEvent(QCloseEvent* event) {
-    event->ignore();
-    leave();
 }

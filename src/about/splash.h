@@ -1,7 +1,7 @@
 #pragma once
 
 #include <QUrl>
-#include <QWidget>
+#include "secondarywindow.h"
 
 #include <functional>
 
@@ -12,7 +12,7 @@ class PictureButton;
 class QLabel;
 
 // The about window: name, version, pictures, and links to the project's home page and e-mail address.
-class Splash : public QWidget {
+class Splash : public SecondaryWindow {
     Q_OBJECT
 public:
     // Hands a link to the desktop; false when the desktop could not open it.
@@ -20,15 +20,9 @@ public:
 
     Splash(Dialogs& dialogs, LinkOpener openLink);
 
-Q_SIGNALS:
-    // The window has been hidden by its button.
-    void closed();
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
 
 private:
     void buildPictures();
@@ -36,7 +30,6 @@ private:
     QLabel* label(const QString& name, const QString& text, const QColor& colour, qreal points,
                   const QRect& geometry);
     void open(const QUrl& link);
-    void leave();
 
     Dialogs& m_dialogs;
     LinkOpener m_openLink;

@@ -33,7 +33,8 @@ void paintOption(QWidget* widget, const QColor& text, const QColor& background) 
     paint(widget, text, background);
     QPalette palette = widget->palette();
     palette.setColor(QPalette::Base, Qt::white);
-    for (const auto group : {QPalette::Active, QPalette::Inactive}) palette.setColor(group, QPalette::Text, Qt::black);
+    for (const auto group : {QPalette::Active, QPalette::Inactive})
+        palette.setColor(group, QPalette::Text, Qt::black);
     widget->setPalette(palette);
 }
 

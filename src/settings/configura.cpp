@@ -9,13 +9,10 @@
 #include "twips.h"
 
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QRadioButton>
-#include <QScreen>
 
 namespace {
 
@@ -39,11 +36,11 @@ Option* option(QWidget* parent, const QString& name, const QString& text, const 
 
 }  // namespace
 
+// No close box: OK (or Esc) is the way out.
 Configura::Configura(Dialogs& dialogs)
-    : QWidget(nullptr, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint), m_dialogs(dialogs) {
+    : SecondaryWindow(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint), m_dialogs(dialogs) {
     setObjectName(QStringLiteral("Configura"));
     setWindowTitle(QStringLiteral("ZEB Setup"));
-    setAttribute(Qt::WA_QuitOnClose, false);
     setFixedSize(twipsRect(0, 0, 6300, 3075).size());
     looks::paint(this, looks::kGreen, looks::kNavy);
 
@@ -53,7 +50,7 @@ Configura::Configura(Dialogs& dialogs)
     buildOptionsFrame();
     Command3 = place(new PictureButton(QStringLiteral(":/pictures/cfg_ok.svg"), QStringLiteral("OK"), this),
                      QStringLiteral("Command3"), twipsRect(2760, 1800, 3475, 1215));
-    connect(Command3, &QPushButton::clicked, this, &Configura::confirm);
+    connect(Command3, &QPushButton::clicked, this, &Configura::leave);
 }
 
 void Configura::buildFormatsFrame() {
@@ -146,29 +143,4 @@ void Configura::removeFormat() {
     if (row < 0) return;
     delete List1->takeItem(row);
     m_Text1 = ::mediaPattern(formats());
-}
-
-void Configura::confirm() {
-    hide();
-    Q_EMIT closed();
-}
-
-void Configura::showEvent(QShowEvent* event) {
-    QWidget::showEvent(event);
-    const QRect available = screen()->availableGeometry();
-    move(available.center() - rect().center());
-}
-
-// The window has no close box: Esc, like any other request to close it, does what OK does.
-void Configura::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape) {
-        confirm();
-        return;
-    }
-    QWidget::keyPressEvent(event);
-}
-
-void Configura::closeEvent(QCloseEvent* event) {
-    event->ignore();
-    confirm();
 }

@@ -2,7 +2,7 @@
 
 #include "settingsrecord.h"
 
-#include <QWidget>
+#include "secondarywindow.h"
 
 #include <array>
 
@@ -17,7 +17,7 @@ class QRadioButton;
 
 // The settings window "ZEB Setup". Its controls are the live settings: every change is in force at once,
 // nothing is applied or discarded, and the file is written only at exit.
-class Configura : public QWidget {
+class Configura : public SecondaryWindow {
     Q_OBJECT
 public:
     explicit Configura(Dialogs& dialogs);
@@ -31,22 +31,12 @@ public:
     // The media file pattern computed from the formats when they were loaded or last edited.
     QString mediaPattern() const { return m_Text1; }
 
-Q_SIGNALS:
-    // OK: the window has been hidden.
-    void closed();
-
-protected:
-    void showEvent(QShowEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-
 private:
     void buildFormatsFrame();
     void buildOptionsFrame();
     void addFormat();
     void removeFormat();
     void appendFormat(const Format& format);
-    void confirm();
 
     Dialogs& m_dialogs;
     QString m_Text1;
