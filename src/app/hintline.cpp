@@ -8,7 +8,11 @@ HintLine::HintLine(QLabel* label, QString idleText)
     : QObject(label), m_label(label), m_idleText(std::move(idleText)) {}
 
 void HintLine::showIdle() {
-    m_label->setText(m_idleText);
+    show(m_idleText);
+}
+
+void HintLine::show(const QString& text) {
+    m_label->setText(text);
 }
 
 void HintLine::showOnMovement(QWidget* control, const QString& hint) {

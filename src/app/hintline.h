@@ -18,6 +18,7 @@ public:
 
     const QString& idleText() const { return m_idleText; }
     void showIdle();
+    void show(const QString& text);
 
     void showOnMovement(QWidget* control, const QString& hint);
     void showIdleOnMovement(QWidget* control);

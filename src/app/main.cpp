@@ -13,7 +13,8 @@ int main(int argc, char* argv[]) {
     QApplication::setWindowIcon(QIcon(renderPicture(QStringLiteral(":/pictures/zeb.svg"), QSize(64, 64), 1)));
     installItalianTranslation();
     QtDialogs dialogs;
-    Seleziona seleziona(dialogs, settingsFilePath(QCoreApplication::applicationDirPath()));
+    const QString programFolder = QCoreApplication::applicationDirPath();
+    Seleziona seleziona(dialogs, programFolder, settingsFilePath(programFolder));
     seleziona.load();
     return application.exec();
 }

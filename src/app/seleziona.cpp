@@ -4,10 +4,14 @@
 #include "configura.h"
 #include "controls.h"
 #include "dialogs.h"
+#include "drives.h"
+#include "folderlist.h"
 #include "hintline.h"
 #include "looks.h"
+#include "mediabrowser.h"
 #include "picture.h"
 #include "picturebutton.h"
+#include "playlistmodel.h"
 #include "settingsfile.h"
 #include "splash.h"
 #include "twips.h"
@@ -18,23 +22,26 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDesktopServices>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
-#include <QListWidget>
 
 namespace {
 
 const QString kExitQuestion = QStringLiteral("Eventuali modifiche non salvate verranno perse! Uscire?");
+const QString kNewListQuestion =
+    QStringLiteral("Eventuali modifiche non salvate verranno perse! Cominciare una nuova lista?");
 const QString kIdleText =
     QStringLiteral("ZEB %1 - Organizzatore e lettore di file audio e video").arg(kZebVersion);
 
 }  // namespace
 
-Seleziona::Seleziona(Dialogs& dialogs, QString settingsPath)
+Seleziona::Seleziona(Dialogs& dialogs, QString programFolder, QString settingsPath)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       m_dialogs(dialogs),
+      m_programFolder(std::move(programFolder)),
       m_settingsPath(std::move(settingsPath)) {
     setObjectName(QStringLiteral("Seleziona"));
     setWindowTitle(QStringLiteral("ZEB"));
@@ -43,8 +50,7 @@ Seleziona::Seleziona(Dialogs& dialogs, QString settingsPath)
 
     buildBrowser();
     buildButtons();
-    List2 = placeListBox(new QListView(this), QStringLiteral("List2"), twipsRect(1560, 3720, 5910, 2400),
-                         looks::kGreen);
+    buildPlaylist();
     buildHintStrip();
     Frame1 = new ChooserPanel(this);
     buildHints();
@@ -55,11 +61,11 @@ Seleziona::~Seleziona() = default;
 void Seleziona::buildBrowser() {
     Drive1 = placeListBox(new QComboBox(this), QStringLiteral("Drive1"), twipsRect(120, 130, 2895, 315),
                           looks::kYellow);
-    Dir1 = placeListBox(new QListWidget(this), QStringLiteral("Dir1"), twipsRect(120, 470, 2895, 3240),
+    Dir1 = placeListBox(new FolderList(this), QStringLiteral("Dir1"), twipsRect(120, 470, 2895, 3240),
                         looks::kYellow);
     File1 = placeListBox(new QListView(this), QStringLiteral("File1"), twipsRect(3000, 120, 4470, 3600),
                          looks::kYellow);
-    File1->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_browser = new MediaBrowser(Drives::ofThisComputer(), Drive1, Dir1, File1);
 }
 
 void Seleziona::buildButtons() {
@@ -94,8 +100,26 @@ void Seleziona::buildButtons() {
         this->*button.member = place(new PictureButton(picture, QString::fromUtf8(button.hint), this),
                                      QLatin1String(button.name), button.geometry);
     }
+    connect(Command1, &QPushButton::clicked, this, &Seleziona::addSelectedFiles);
+    connect(Command2, &QPushButton::clicked, this, &Seleziona::removeSelectedEntry);
+    connect(Command5, &QPushButton::clicked, this, &Seleziona::moveSelectedEntryUp);
+    connect(Command6, &QPushButton::clicked, this, &Seleziona::moveSelectedEntryDown);
+    connect(Command10, &QPushButton::clicked, this, &Seleziona::beginNewList);
     connect(Command8, &QPushButton::clicked, this, &QWidget::close);
     connect(Command9, &QPushButton::clicked, this, &Seleziona::openSettings);
+}
+
+void Seleziona::buildPlaylist() {
+    m_playlist = new PlaylistModel(this);
+    List2 = placeListBox(new QListView(this), QStringLiteral("List2"), twipsRect(1560, 3720, 5910, 2400),
+                         looks::kGreen);
+    List2->setModel(m_playlist);
+    List2->setUniformItemSizes(true);
+    List2->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    List2->installEventFilter(this);
+    connect(List2, &QListView::clicked, this, &Seleziona::showSelectedPath);
+    connect(List2->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &Seleziona::showSelectedPath);
 }
 
 void Seleziona::buildHintStrip() {
@@ -133,7 +157,10 @@ void Seleziona::buildHints() {
 }
 
 void Seleziona::load() {
-    configura();  // the first request for the settings window reads the settings file
+    // The pattern is set before the folder so that the folder is read once. Asking the settings window
+    // for the pattern loads it, and with it the settings file.
+    m_browser->setPattern(configura().mediaPattern());
+    m_browser->pointAt(m_programFolder);
     visore();
     splash();
     QCoreApplication::processEvents();
@@ -144,7 +171,7 @@ void Seleziona::load() {
 Configura& Seleziona::configura() {
     if (!m_configura) {
         m_configura = std::make_unique<Configura>(m_dialogs);
-        connect(m_configura.get(), &Configura::closed, this, [this] { setEnabled(true); });
+        connect(m_configura.get(), &Configura::closed, this, &Seleziona::closeSettings);
         applySettings(LeggiConfig(m_settingsPath));
     }
     return *m_configura;
@@ -187,9 +214,81 @@ void Seleziona::openSettings() {
     configura().show();
 }
 
+// A format added or removed shows in the file list at once.
+void Seleziona::closeSettings() {
+    setEnabled(true);
+    if (m_browser->pattern() != configura().mediaPattern()) m_browser->setPattern(configura().mediaPattern());
+}
+
 void Seleziona::openAbout() {
     hide();
     splash().show();
+}
+
+void Seleziona::addSelectedFiles() {
+    const QString folder = m_browser->folder();
+    std::vector<Track> tracks;
+    for (const QString& name : m_browser->takeSelectedFiles()) tracks.push_back(trackOfFile(folder, name));
+    const qsizetype added = m_playlist->add(tracks);
+    if (added < qsizetype(tracks.size())) {
+        m_dialogs.tell(
+            this,
+            QStringLiteral("La lista può contenere al massimo %1 brani: dei %2 file selezionati ne "
+                           "sono stati aggiunti %3.")
+                .arg(PlaylistModel::kMaxEntries)
+                .arg(tracks.size())
+                .arg(added),
+            Dialogs::Icon::Warning);
+    }
+}
+
+void Seleziona::removeSelectedEntry() {
+    const int row = selectedEntry();
+    if (row >= 0) selectEntry(m_playlist->remove(row));
+}
+
+void Seleziona::moveSelectedEntryUp() {
+    const int row = selectedEntry();
+    if (row > 0) selectEntry(m_playlist->moveUp(row));
+}
+
+void Seleziona::moveSelectedEntryDown() {
+    const int row = selectedEntry();
+    if (row >= 0 && row < m_playlist->rowCount() - 1) selectEntry(m_playlist->moveDown(row));
+}
+
+void Seleziona::beginNewList() {
+    if (!m_dialogs.askYesNo(this, kNewListQuestion)) return;
+    m_playlist->clear();
+    m_attuale.clear();
+    setWindowTitle(QStringLiteral("ZEB"));
+}
+
+int Seleziona::selectedEntry() const {
+    const QModelIndexList rows = List2->selectionModel()->selectedRows();
+    return rows.isEmpty() ? -1 : rows.first().row();
+}
+
+// Selecting an entry shows its path, as a click on it does.
+void Seleziona::selectEntry(int row) {
+    if (row < 0) return;
+    List2->setCurrentIndex(m_playlist->index(row));
+    showSelectedPath();
+}
+
+void Seleziona::showSelectedPath() {
+    const int row = selectedEntry();
+    if (row >= 0) m_hints->show(m_playlist->pathAt(row));
+}
+
+// The Delete key in the playlist removes the selected entry, as the remove button does.
+bool Seleziona::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == List2 && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete) {
+        removeSelectedEntry();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void Seleziona::stopViewer() {

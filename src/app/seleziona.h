@@ -7,14 +7,16 @@
 class ChooserPanel;
 class Configura;
 class Dialogs;
+class FolderList;
 class HintLine;
+class MediaBrowser;
 class Picture;
 class PictureButton;
+class PlaylistModel;
 class QComboBox;
 class QFrame;
 class QLabel;
 class QListView;
-class QListWidget;
 class QPushButton;
 class Splash;
 class Visore;
@@ -25,8 +27,8 @@ struct SettingsRecord;
 class Seleziona : public QWidget {
     Q_OBJECT
 public:
-    // settingsPath names ZEBcfg.dat.
-    Seleziona(Dialogs& dialogs, QString settingsPath);
+    // The browser starts in programFolder; settingsPath names ZEBcfg.dat.
+    Seleziona(Dialogs& dialogs, QString programFolder, QString settingsPath);
     ~Seleziona() override;
 
     // The start-up sequence: loads the other windows and the settings, then shows this window.
@@ -41,6 +43,7 @@ public:
     const QString& attuale() const { return m_attuale; }
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -48,24 +51,38 @@ protected:
 private:
     void buildBrowser();
     void buildButtons();
+    void buildPlaylist();
     void buildHintStrip();
     void buildHints();
     void applySettings(const SettingsRecord& record);
     SettingsRecord currentSettings();
     void stopViewer();
     void openSettings();
+    void closeSettings();
     void openAbout();
 
+    void addSelectedFiles();
+    void removeSelectedEntry();
+    void moveSelectedEntryUp();
+    void moveSelectedEntryDown();
+    void beginNewList();
+    int selectedEntry() const;
+    void selectEntry(int row);
+    void showSelectedPath();
+
     Dialogs& m_dialogs;
+    const QString m_programFolder;
     const QString m_settingsPath;
     QString m_attuale;
+    PlaylistModel* m_playlist;
+    MediaBrowser* m_browser;
 
     std::unique_ptr<Visore> m_visore;
     std::unique_ptr<Configura> m_configura;
     std::unique_ptr<Splash> m_splash;
 
     QComboBox* Drive1;
-    QListWidget* Dir1;
+    FolderList* Dir1;
     QListView* File1;
     PictureButton* Command1;
     PictureButton* Command5;

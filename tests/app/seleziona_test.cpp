@@ -1,81 +1,16 @@
-#include "seleziona.h"
 #include "configura.h"
-#include "fakedialogs.h"
-#include "settingscodec.h"
-#include "settingsfile.h"
+#include "selezionatest.h"
 #include "splash.h"
 #include "visore.h"
 
-#include <QAbstractScrollArea>
-#include <QApplication>
 #include <QCheckBox>
-#include <QFile>
-#include <QLabel>
-#include <QMouseEvent>
+#include <QDir>
 #include <QPointer>
 #include <QPushButton>
-#include <QTemporaryDir>
-
-#include <gtest/gtest.h>
-
-#include <optional>
 
 namespace {
 
 const QString kExitQuestion = QStringLiteral("Eventuali modifiche non salvate verranno perse! Uscire?");
-
-QByteArray contentOf(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-SettingsRecord storedRecord() {
-    SettingsRecord record;
-    record.currentListFile = QStringLiteral("/home/anna/liste/Rock.zbl");
-    record.continuo = true;
-    record.clicco = 1;
-    record.viewer = {300, 450};
-    record.main = {1500, 750};
-    record.scala = true;
-    record.formats = {{QStringLiteral("mp3"), true}, {QStringLiteral("avi"), false}};
-    return record;
-}
-
-class SelezionaTest : public testing::Test {
-protected:
-    QString settingsPath() const { return m_folder.filePath(QStringLiteral("ZEBcfg.dat")); }
-
-    Seleziona& start() {
-        m_window = std::make_unique<Seleziona>(dialogs, settingsPath());
-        m_window->load();
-        return *m_window;
-    }
-
-    template <typename Control = QWidget>
-    Control* control(const QString& name) {
-        auto* found = m_window->findChild<Control*>(name);
-        EXPECT_NE(found, nullptr) << name.toStdString();
-        return found;
-    }
-
-    QString hint() { return control<QLabel>(QStringLiteral("aiuto"))->text(); }
-
-    // The pointer moving over a control, at its centre unless told: the deepest widget under it gets
-    // the event first.
-    void movePointerOver(QWidget* target, std::optional<QPointF> at = std::nullopt) {
-        if (auto* scrollArea = qobject_cast<QAbstractScrollArea*>(target)) target = scrollArea->viewport();
-        const QPointF point = at.value_or(QRectF(target->rect()).center());
-        QMouseEvent move(QEvent::MouseMove, point, target->mapToGlobal(point), Qt::NoButton, Qt::NoButton,
-                         Qt::NoModifier);
-        QApplication::sendEvent(target, &move);
-    }
-
-    FakeDialogs dialogs;
-
-private:
-    QTemporaryDir m_folder;
-    std::unique_ptr<Seleziona> m_window;
-};
 
 }  // namespace
 

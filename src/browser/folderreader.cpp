@@ -1,0 +1,63 @@
+#include "folderreader.h"
+
+#include <QFile>
+
+#include <dirent.h>
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <memory>
+
+namespace {
+
+enum class Kind { Folder, File, Other };
+
+// The entry's kind from the directory listing itself; a link or an unknown kind takes a look at what
+// the name leads to.
+Kind kindOf(int dirFd, const dirent& entry) {
+    switch (entry.d_type) {
+        case DT_DIR:
+            return Kind::Folder;
+        case DT_REG:
+            return Kind::File;
+        case DT_LNK:
+        case DT_UNKNOWN: {
+            struct stat target;
+            if (fstatat(dirFd, entry.d_name, &target, 0) != 0) return Kind::Other;
+            if (S_ISDIR(target.st_mode)) return Kind::Folder;
+            return S_ISREG(target.st_mode) ? Kind::File : Kind::Other;
+        }
+        default:
+            return Kind::Other;
+    }
+}
+
+}  // namespace
+
+void sortIgnoringCase(QStringList& names) {
+    std::sort(names.begin(), names.end(),
+              [](const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
+}
+
+std::optional<FolderContent> readFolder(const QString& path, const WildcardPattern& pattern) {
+    const std::unique_ptr<DIR, int (*)(DIR*)> folder(opendir(QFile::encodeName(path).constData()), closedir);
+    if (!folder) return std::nullopt;
+    FolderContent content;
+    while (const dirent* entry = readdir(folder.get())) {
+        if (entry->d_name[0] == '.') continue;
+        const QString name = QFile::decodeName(entry->d_name);
+        switch (kindOf(dirfd(folder.get()), *entry)) {
+            case Kind::Folder:
+                content.folders.append(name);
+                break;
+            case Kind::File:
+                if (pattern.matches(name)) content.files.append(name);
+                break;
+            case Kind::Other:
+                break;
+        }
+    }
+    sortIgnoringCase(content.folders);
+    sortIgnoringCase(content.files);
+    return content;
+}

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+// A folder and a name with one "/" between them; a folder that already ends with "/" (the root) gets none.
+inline QString joinPath(const QString& folder, const QString& name) {
+    return folder.endsWith(QLatin1Char('/')) ? folder + name : folder + QLatin1Char('/') + name;
+}
+
+// Whether path is root itself or lies below it.
+inline bool isWithin(const QString& path, const QString& root) {
+    if (!path.startsWith(root)) return false;
+    return path.size() == root.size() || root.endsWith(QLatin1Char('/')) ||
+           path.at(root.size()) == QLatin1Char('/');
+}

@@ -1,0 +1,92 @@
+#include "playlistmodel.h"
+
+#include <QSet>
+
+namespace {
+
+// How many of the new tracks fit: the playlist ends up with one entry per distinct path, so the count
+// grows by one with each new path not seen before.
+qsizetype tracksThatFit(const std::vector<Track>& playlist, const std::vector<Track>& added) {
+    QSet<QString> paths;
+    paths.reserve(qsizetype(playlist.size() + added.size()));
+    for (const Track& track : playlist) paths.insert(track.path.toCaseFolded());
+    qsizetype fitting = 0;
+    for (const Track& track : added) {
+        paths.insert(track.path.toCaseFolded());
+        if (paths.size() > PlaylistModel::kMaxEntries) break;
+        ++fitting;
+    }
+    return fitting;
+}
+
+}  // namespace
+
+int PlaylistModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : int(m_tracks.size());
+}
+
+QVariant PlaylistModel::data(const QModelIndex& index, int role) const {
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid)) return {};
+    const Track& track = m_tracks[size_t(index.row())];
+    switch (role) {
+        case Qt::DisplayRole:
+            return track.displayName;
+        case PathRole:
+            return track.path;
+        default:
+            return {};
+    }
+}
+
+qsizetype PlaylistModel::add(const std::vector<Track>& tracks) {
+    const qsizetype fitting = tracksThatFit(m_tracks, tracks);
+    std::vector<Track> combined = m_tracks;
+    combined.insert(combined.end(), tracks.begin(), tracks.begin() + fitting);
+    combined = withoutRepeatedPaths(std::move(combined));
+    if (combined.size() == m_tracks.size() + size_t(fitting)) {
+        // Nothing repeated: the rows are only appended, and the view keeps its selection.
+        if (fitting == 0) return 0;
+        beginInsertRows({}, rowCount(), rowCount() + int(fitting) - 1);
+        m_tracks = std::move(combined);
+        endInsertRows();
+    } else {
+        beginResetModel();
+        m_tracks = std::move(combined);
+        endResetModel();
+    }
+    return fitting;
+}
+
+int PlaylistModel::remove(int row) {
+    if (row < 0 || row >= rowCount()) return -1;
+    beginRemoveRows({}, row, row);
+    m_tracks.erase(m_tracks.begin() + row);
+    endRemoveRows();
+    // The entry above takes the selection; after the first one, the entry that moved into its place.
+    if (row > 0) return row - 1;
+    return m_tracks.empty() ? -1 : 0;
+}
+
+int PlaylistModel::moveUp(int row) {
+    if (row <= 0 || row >= rowCount()) return row;
+    swapWithNext(row - 1);
+    return row - 1;
+}
+
+int PlaylistModel::moveDown(int row) {
+    if (row < 0 || row >= rowCount() - 1) return row;
+    swapWithNext(row);
+    return row + 1;
+}
+
+void PlaylistModel::swapWithNext(int row) {
+    beginMoveRows({}, row + 1, row + 1, {}, row);
+    std::swap(m_tracks[size_t(row)], m_tracks[size_t(row) + 1]);
+    endMoveRows();
+}
+
+void PlaylistModel::clear() {
+    beginResetModel();
+    m_tracks.clear();
+    endResetModel();
+}

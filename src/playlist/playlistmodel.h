@@ -1,0 +1,39 @@
+#pragma once
+
+#include "track.h"
+
+#include <QAbstractListModel>
+
+// The playlist: its display names are what the view shows, its paths are kept beside them. Never sorted;
+// entries stay in the order they were added or moved. Editing operations take the selected row (-1 for
+// none) and return the row to select afterwards.
+class PlaylistModel : public QAbstractListModel {
+    Q_OBJECT
+public:
+    // Rows are 16-bit indices in the list files and the settings.
+    static constexpr int kMaxEntries = 32767;
+
+    enum Role { PathRole = Qt::UserRole + 1 };
+
+    using QAbstractListModel::QAbstractListModel;
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+
+    const std::vector<Track>& tracks() const { return m_tracks; }
+    const QString& pathAt(int row) const { return m_tracks[size_t(row)].path; }
+
+    // Appends the tracks, then removes every earlier entry whose path repeats a later one ignoring letter
+    // case. When the result would pass kMaxEntries, only the first tracks that fit are appended; returns
+    // how many of them were.
+    qsizetype add(const std::vector<Track>& tracks);
+    int remove(int row);
+    int moveUp(int row);
+    int moveDown(int row);
+    void clear();
+
+private:
+    void swapWithNext(int row);
+
+    std::vector<Track> m_tracks;
+};

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+#include <vector>
+
+// An entry of the playlist: the name the user sees and the full path of the media file.
+struct Track {
+    QString displayName;
+    QString path;
+    bool operator==(const Track&) const = default;
+};
+
+// The file's name without its last four characters, which for the usual names drops a dot and a
+// three-letter extension ("Film.mpeg" shows as "Film."). A name shorter than that shows whole.
+QString displayNameOf(const QString& fileName);
+
+Track trackOfFile(const QString& folder, const QString& fileName);
+
+// Keeps, of the tracks whose paths are equal ignoring letter case, only the last one, in place: adding a
+// file that is already there moves it to the end. Runs in linear time.
+std::vector<Track> withoutRepeatedPaths(std::vector<Track> tracks);

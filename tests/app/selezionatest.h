@@ -1,0 +1,71 @@
+#pragma once
+
+#include "fakedialogs.h"
+#include "seleziona.h"
+#include "settingsfile.h"
+
+#include <QAbstractScrollArea>
+#include <QApplication>
+#include <QFile>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <optional>
+
+inline QByteArray contentOf(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+inline SettingsRecord storedRecord() {
+    SettingsRecord record;
+    record.currentListFile = QStringLiteral("/home/anna/liste/Rock.zbl");
+    record.continuo = true;
+    record.clicco = 1;
+    record.viewer = {300, 450};
+    record.main = {1500, 750};
+    record.scala = true;
+    record.formats = {{QStringLiteral("mp3"), true}, {QStringLiteral("avi"), false}};
+    return record;
+}
+
+// The main window started on a program folder of its own, with the boxes it shows answered by a script.
+class SelezionaTest : public testing::Test {
+protected:
+    QString programFolder() const { return m_folder.path(); }
+    QString settingsPath() const { return m_folder.filePath(QStringLiteral("ZEBcfg.dat")); }
+
+    Seleziona& start() {
+        m_window = std::make_unique<Seleziona>(dialogs, programFolder(), settingsPath());
+        m_window->load();
+        return *m_window;
+    }
+
+    template <typename Control = QWidget>
+    Control* control(const QString& name) {
+        auto* found = m_window->findChild<Control*>(name);
+        EXPECT_NE(found, nullptr) << name.toStdString();
+        return found;
+    }
+
+    QString hint() { return control<QLabel>(QStringLiteral("aiuto"))->text(); }
+
+    // The pointer moving over a control, at its centre unless told: the deepest widget under it gets
+    // the event first.
+    void movePointerOver(QWidget* target, std::optional<QPointF> at = std::nullopt) {
+        if (auto* scrollArea = qobject_cast<QAbstractScrollArea*>(target)) target = scrollArea->viewport();
+        const QPointF point = at.value_or(QRectF(target->rect()).center());
+        QMouseEvent move(QEvent::MouseMove, point, target->mapToGlobal(point), Qt::NoButton, Qt::NoButton,
+                         Qt::NoModifier);
+        QApplication::sendEvent(target, &move);
+    }
+
+    FakeDialogs dialogs;
+
+private:
+    QTemporaryDir m_folder;
+    std::unique_ptr<Seleziona> m_window;
+};

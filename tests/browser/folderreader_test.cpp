@@ -1,0 +1,44 @@
+#include "folderreader.h"
+#include "browserfolders.h"
+
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+TEST(FolderReader, ListsSubfoldersAndMatchingFilesSortedIgnoringCaseWithoutHiddenOnes) {
+    BrowserFolders tree;
+    tree.makeFiles({"b.mp3", "A.MP3", "c.Mp3", "note.txt", ".nascosto.mp3", "Vuota/.keep", "Rock/x.mp3"});
+    tree.makeFolders({"zeta", "Vuota", "alfa", ".nascosta", "Senza brani"});
+    ASSERT_TRUE(QFile::link(tree.path(QStringLiteral("b.mp3")), tree.path(QStringLiteral("link.mp3"))));
+    ASSERT_TRUE(QFile::link(tree.path(QStringLiteral("Rock")), tree.path(QStringLiteral("Collegamento"))));
+
+    const auto content = readFolder(tree.path(), WildcardPattern(QStringLiteral("*.mp3")));
+    ASSERT_TRUE(content);
+    EXPECT_EQ(content->folders,
+              (QStringList{QStringLiteral("alfa"), QStringLiteral("Collegamento"), QStringLiteral("Rock"),
+                           QStringLiteral("Senza brani"), QStringLiteral("Vuota"), QStringLiteral("zeta")}));
+    EXPECT_EQ(content->files, (QStringList{QStringLiteral("A.MP3"), QStringLiteral("b.mp3"),
+                                           QStringLiteral("c.Mp3"), QStringLiteral("link.mp3")}));
+
+    const auto empty =
+        readFolder(tree.path(QStringLiteral("Vuota")), WildcardPattern(QStringLiteral("*.mp3")));
+    ASSERT_TRUE(empty);
+    EXPECT_TRUE(empty->folders.isEmpty());
+    EXPECT_TRUE(empty->files.isEmpty());
+}
+
+TEST(FolderReader, AFolderThatCannotBeReadGivesNothing) {
+    BrowserFolders tree;
+    EXPECT_FALSE(
+        readFolder(tree.path(QStringLiteral("non-esiste")), WildcardPattern(QStringLiteral("*.mp3"))));
+
+    tree.makeFolders({"chiusa"});
+    const QString closed = tree.path(QStringLiteral("chiusa"));
+    ASSERT_TRUE(QFile::setPermissions(closed, QFileDevice::Permissions()));
+    if (access(QFile::encodeName(closed).constData(), R_OK) == 0) {
+        GTEST_SKIP() << "a folder without permissions is still readable here (running as root)";
+    }
+    EXPECT_FALSE(readFolder(closed, WildcardPattern(QStringLiteral("*.mp3"))));
+}

@@ -1,0 +1,140 @@
+#include "mediabrowser.h"
+#include "browserfolders.h"
+#include "folderlist.h"
+#include "qtprinting.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QListView>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class MediaBrowserTest : public testing::Test {
+protected:
+    MediaBrowserTest() {
+        folders.makeFiles({"Musica/b.mp3", "Musica/A.MP3", "Musica/nota.txt", "Musica/.nascosto.mp3",
+                           "Musica/Jazz/swing.wav", "Secondo/uno.mp3", "radice.mp3"});
+        folders.makeFolders({"Musica/Vuota", "Musica/.nascosta"});
+    }
+
+    Drives drives() const {
+        return Drives({{folders.path(), QStringLiteral("principale")},
+                       {folders.path(QStringLiteral("Secondo")), QStringLiteral("secondo")},
+                       {folders.path(QStringLiteral("assente")), QStringLiteral("non pronto")}},
+                      folders.path());
+    }
+
+    QStringList folderTexts() const {
+        QStringList texts;
+        for (int row = 0; row < folderList->count(); ++row) texts.append(folderList->item(row)->text());
+        return texts;
+    }
+
+    QStringList fileNames() const {
+        QStringList names;
+        for (int row = 0; row < fileList->model()->rowCount(); ++row) {
+            names.append(fileList->model()->index(row, 0).data().toString());
+        }
+        return names;
+    }
+
+    void pickDrive(int drive) {
+        driveList->setCurrentIndex(drive);
+        Q_EMIT driveList->activated(drive);
+    }
+
+    void openFolderAt(int row) {
+        folderList->setCurrentRow(row);
+        QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+        QApplication::sendEvent(folderList, &enter);
+    }
+
+    BrowserFolders folders;
+    QWidget window;
+    QComboBox* driveList = new QComboBox(&window);
+    FolderList* folderList = new FolderList(&window);
+    QListView* fileList = new QListView(&window);
+    MediaBrowser browser{drives(), driveList, folderList, fileList};
+};
+
+}  // namespace
+
+TEST_F(MediaBrowserTest, ShowsTheChainOfFoldersThenTheSubfoldersAndTheMatchingFiles) {
+    browser.setPattern(QStringLiteral("*.mp3"));
+    browser.pointAt(folders.path(QStringLiteral("Musica")));
+    EXPECT_EQ(driveList->currentIndex(), 0);
+    EXPECT_EQ(browser.folder(), folders.path(QStringLiteral("Musica")));
+    EXPECT_EQ(folderTexts(), (QStringList{folders.path(), QStringLiteral("Musica"), QStringLiteral("Jazz"),
+                                          QStringLiteral("Vuota")}));
+    EXPECT_EQ(folderList->currentRow(), 1);
+    EXPECT_EQ(fileNames(), (QStringList{QStringLiteral("A.MP3"), QStringLiteral("b.mp3")}));
+}
+
+TEST_F(MediaBrowserTest, AClickHighlightsAFolderAndEnterOpensIt) {
+    browser.setPattern(QStringLiteral("*.wav"));
+    browser.pointAt(folders.path(QStringLiteral("Musica")));
+    folderList->setCurrentRow(2);
+    EXPECT_EQ(browser.folder(), folders.path(QStringLiteral("Musica")));
+
+    openFolderAt(2);
+    EXPECT_EQ(browser.folder(), folders.path(QStringLiteral("Musica/Jazz")));
+    EXPECT_EQ(fileNames(), QStringList{QStringLiteral("swing.wav")});
+
+    openFolderAt(0);  // up to the drive's root
+    EXPECT_EQ(browser.folder(), folders.path());
+    EXPECT_EQ(folderTexts(),
+              (QStringList{folders.path(), QStringLiteral("Musica"), QStringLiteral("Secondo")}));
+    EXPECT_TRUE(fileNames().isEmpty());
+}
+
+TEST_F(MediaBrowserTest, EachDriveKeepsItsFolderAndADriveThatIsNotReadyChangesNothingElse) {
+    browser.setPattern(QStringLiteral("*.mp3"));
+    browser.pointAt(folders.path(QStringLiteral("Musica")));
+    pickDrive(1);
+    EXPECT_EQ(browser.folder(), folders.path(QStringLiteral("Secondo")));
+    EXPECT_EQ(folderTexts(), QStringList{folders.path(QStringLiteral("Secondo"))});
+    EXPECT_EQ(fileNames(), QStringList{QStringLiteral("uno.mp3")});
+
+    pickDrive(2);
+    EXPECT_EQ(driveList->currentIndex(), 2);
+    EXPECT_EQ(browser.folder(), folders.path(QStringLiteral("Secondo")));
+    EXPECT_EQ(fileNames(), QStringList{QStringLiteral("uno.mp3")});
+
+    pickDrive(0);
+    EXPECT_EQ(browser.folder(), folders.path(QStringLiteral("Musica")));
+}
+
+TEST_F(MediaBrowserTest, AFolderThatCannotBeReadLeavesBothListsAsTheyWere) {
+    browser.setPattern(QStringLiteral("*.mp3"));
+    browser.pointAt(folders.path(QStringLiteral("Musica")));
+    ASSERT_TRUE(QDir(folders.path(QStringLiteral("Musica/Vuota"))).removeRecursively());
+    openFolderAt(3);
+    EXPECT_EQ(browser.folder(), folders.path(QStringLiteral("Musica")));
+    EXPECT_EQ(folderTexts().size(), 4);
+    EXPECT_EQ(fileNames().size(), 2);
+}
+
+TEST_F(MediaBrowserTest, ANewPatternListsTheFolderAnew) {
+    browser.pointAt(folders.path(QStringLiteral("Musica")));
+    EXPECT_TRUE(fileNames().isEmpty());
+    browser.setPattern(QStringLiteral("*.txt;*.mp3"));
+    EXPECT_EQ(fileNames(),
+              (QStringList{QStringLiteral("A.MP3"), QStringLiteral("b.mp3"), QStringLiteral("nota.txt")}));
+}
+
+TEST_F(MediaBrowserTest, TakingTheSelectedFilesGivesThemInListOrderAndDeselectsAll) {
+    browser.setPattern(QStringLiteral("*.*"));
+    browser.pointAt(folders.path(QStringLiteral("Musica")));
+    ASSERT_EQ(fileNames().size(), 3);
+    auto* selection = fileList->selectionModel();
+    selection->select(fileList->model()->index(2, 0), QItemSelectionModel::Select);
+    selection->select(fileList->model()->index(0, 0), QItemSelectionModel::Select);
+    EXPECT_EQ(browser.takeSelectedFiles(),
+              (QStringList{QStringLiteral("A.MP3"), QStringLiteral("nota.txt")}));
+    EXPECT_FALSE(selection->hasSelection());
+    EXPECT_TRUE(browser.takeSelectedFiles().isEmpty());
+}
