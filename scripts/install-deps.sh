@@ -1,16 +1,18 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building, running or testing ZEB needs and that are missing.
-# Usage: scripts/install-deps.sh run|test
+# Usage: scripts/install-deps.sh run|test|bench
 set -euo pipefail
 
 build_packages=(g++ cmake ninja-build qt6-base-dev qt6-svg-dev qt6-qpa-plugins
                 qt6-translations-l10n fonts-dejavu-core)
 test_packages=(libgtest-dev)
+bench_packages=(libbenchmark-dev)
 
 case "${1:-}" in
     run) wanted=("${build_packages[@]}") ;;
     test) wanted=("${build_packages[@]}" "${test_packages[@]}") ;;
-    *) echo "usage: $0 run|test" >&2; exit 2 ;;
+    bench) wanted=("${build_packages[@]}" "${bench_packages[@]}") ;;
+    *) echo "usage: $0 run|test|bench" >&2; exit 2 ;;
 esac
 
 missing=()

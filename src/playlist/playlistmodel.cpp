@@ -1,26 +1,5 @@
 #include "playlistmodel.h"
 
-#include <QSet>
-
-namespace {
-
-// How many of the new tracks fit: the playlist ends up with one entry per distinct path, so the count
-// grows by one with each new path not seen before.
-qsizetype tracksThatFit(const std::vector<Track>& playlist, const std::vector<Track>& added) {
-    QSet<QString> paths;
-    paths.reserve(qsizetype(playlist.size() + added.size()));
-    for (const Track& track : playlist) paths.insert(track.path.toCaseFolded());
-    qsizetype fitting = 0;
-    for (const Track& track : added) {
-        paths.insert(track.path.toCaseFolded());
-        if (paths.size() > PlaylistModel::kMaxEntries) break;
-        ++fitting;
-    }
-    return fitting;
-}
-
-}  // namespace
-
 int PlaylistModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : int(m_tracks.size());
 }
@@ -39,19 +18,19 @@ QVariant PlaylistModel::data(const QModelIndex& index, int role) const {
 }
 
 qsizetype PlaylistModel::add(const std::vector<Track>& tracks) {
-    const qsizetype fitting = tracksThatFit(m_tracks, tracks);
     std::vector<Track> combined = m_tracks;
-    combined.insert(combined.end(), tracks.begin(), tracks.begin() + fitting);
-    combined = withoutRepeatedPaths(std::move(combined));
-    if (combined.size() == m_tracks.size() + size_t(fitting)) {
+    combined.insert(combined.end(), tracks.begin(), tracks.end());
+    DistinctTracks distinct = withoutRepeatedPaths(std::move(combined), kMaxEntries);
+    const qsizetype fitting = qsizetype(distinct.taken - m_tracks.size());
+    if (distinct.tracks.size() == distinct.taken) {
         // Nothing repeated: the rows are only appended, and the view keeps its selection.
         if (fitting == 0) return 0;
         beginInsertRows({}, rowCount(), rowCount() + int(fitting) - 1);
-        m_tracks = std::move(combined);
+        m_tracks = std::move(distinct.tracks);
         endInsertRows();
     } else {
         beginResetModel();
-        m_tracks = std::move(combined);
+        m_tracks = std::move(distinct.tracks);
         endResetModel();
     }
     return fitting;

@@ -1,4 +1,5 @@
 #include "track.h"
+#include "pairwisewalk.h"
 #include "qtprinting.h"
 
 #include <gtest/gtest.h>
@@ -6,22 +7,6 @@
 #include <random>
 
 namespace {
-
-// The removal of repeated paths as first specified: a pairwise walk, quadratic but plain to check.
-std::vector<Track> pairwiseWalk(std::vector<Track> list) {
-    const int upperBound = int(list.size());
-    for (int i = 0; i < upperBound; ++i) {
-        if (i >= int(list.size())) continue;
-        for (int j = 0; j < int(list.size()); ++j) {
-            if (j != i && list[size_t(i)].path.compare(list[size_t(j)].path, Qt::CaseInsensitive) == 0) {
-                list.erase(list.begin() + i);
-                --i;
-                break;
-            }
-        }
-    }
-    return list;
-}
 
 Track track(const QString& path) {
     return {path.section(QLatin1Char('/'), -1), path};

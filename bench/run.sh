@@ -1,0 +1,11 @@
+#!/usr/bin/env bash
+# Builds the benchmarks with optimisation and runs them; each ends with its figures and targets.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh bench
+cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DZEB_BENCHMARKS=ON
+cmake --build build/bench --target playlist_bench browser_bench
+for benchmark in playlist_bench browser_bench; do
+    echo "== $benchmark"
+    "build/bench/$benchmark"
+done
