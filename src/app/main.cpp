@@ -1,4 +1,5 @@
 #include "picture.h"
+#include "playermodule.h"
 #include "qtdialogs.h"
 #include "seleziona.h"
 #include "settingsfile.h"
@@ -14,7 +15,7 @@ int main(int argc, char* argv[]) {
     installItalianTranslation();
     QtDialogs dialogs;
     const QString programFolder = QCoreApplication::applicationDirPath();
-    Seleziona seleziona(dialogs, programFolder, settingsFilePath(programFolder));
+    Seleziona seleziona(dialogs, programFolder, settingsFilePath(programFolder), defaultPlayerOptions());
     seleziona.load();
     return application.exec();
 }

@@ -9,9 +9,11 @@
 #include "hintline.h"
 #include "looks.h"
 #include "mediabrowser.h"
+#include "mediaplayer.h"
 #include "picture.h"
 #include "picturebutton.h"
 #include "playlistmodel.h"
+#include "sequencer.h"
 #include "settingsfile.h"
 #include "splash.h"
 #include "twips.h"
@@ -37,12 +39,14 @@ const QString kIdleText =
 
 }  // namespace
 
-Seleziona::Seleziona(Dialogs& dialogs, QString programFolder, QString settingsPath)
+Seleziona::Seleziona(Dialogs& dialogs, QString programFolder, QString settingsPath,
+                     PlayerBackend::Options playerOptions)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       m_dialogs(dialogs),
       m_programFolder(std::move(programFolder)),
-      m_settingsPath(std::move(settingsPath)) {
+      m_settingsPath(std::move(settingsPath)),
+      m_playerOptions(std::move(playerOptions)) {
     setObjectName(QStringLiteral("Seleziona"));
     setWindowTitle(QStringLiteral("ZEB"));
     setFixedSize(twipsRect(0, 0, 7575, 6720).size());
@@ -66,6 +70,7 @@ void Seleziona::buildBrowser() {
     File1 = placeListBox(new QListView(this), QStringLiteral("File1"), twipsRect(3000, 120, 4470, 3600),
                          looks::kYellow);
     m_browser = new MediaBrowser(Drives::ofThisComputer(), Drive1, Dir1, File1);
+    connect(File1, &QListView::doubleClicked, this, &Seleziona::mediaFileDoubleClicked);
 }
 
 void Seleziona::buildButtons() {
@@ -105,6 +110,7 @@ void Seleziona::buildButtons() {
     connect(Command5, &QPushButton::clicked, this, &Seleziona::moveSelectedEntryUp);
     connect(Command6, &QPushButton::clicked, this, &Seleziona::moveSelectedEntryDown);
     connect(Command10, &QPushButton::clicked, this, &Seleziona::beginNewList);
+    connect(Command4, &QPushButton::clicked, this, &Seleziona::playAll);
     connect(Command8, &QPushButton::clicked, this, &QWidget::close);
     connect(Command9, &QPushButton::clicked, this, &Seleziona::openSettings);
 }
@@ -118,6 +124,7 @@ void Seleziona::buildPlaylist() {
     List2->setEditTriggers(QAbstractItemView::NoEditTriggers);
     List2->installEventFilter(this);
     connect(List2, &QListView::clicked, this, &Seleziona::showSelectedPath);
+    connect(List2, &QListView::doubleClicked, this, &Seleziona::playSelectedEntry);
     connect(List2->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &Seleziona::showSelectedPath);
 }
@@ -178,8 +185,70 @@ Configura& Seleziona::configura() {
 }
 
 Visore& Seleziona::visore() {
-    if (!m_visore) m_visore = std::make_unique<Visore>();
+    if (!m_visore) {
+        m_visore = std::make_unique<Visore>(m_playerOptions);
+        m_sequencer = std::make_unique<Sequencer>(
+            m_visore->player(),
+            [this] {
+                return PlayOptions{configura().continuo(), configura().random()};
+            },
+            m_random);
+        connectPlayback();
+    }
     return *m_visore;
+}
+
+Sequencer& Seleziona::sequencer() {
+    visore();
+    return *m_sequencer;
+}
+
+void Seleziona::connectPlayback() {
+    MediaPlayer& player = m_visore->player();
+    connect(&player, &MediaPlayer::endOfStream, m_sequencer.get(), &Sequencer::endOfStream);
+    connect(&player, &MediaPlayer::couldNotPlay, m_sequencer.get(), &Sequencer::couldNotPlay);
+    connect(&player, &MediaPlayer::unavailable, m_sequencer.get(), &Sequencer::playerUnavailable);
+    connect(m_visore.get(), &Visore::leaveRequested, m_sequencer.get(), &Sequencer::finish);
+    connect(m_sequencer.get(), &Sequencer::trackStarting, m_visore.get(), &Visore::showTrackName);
+    connect(m_sequencer.get(), &Sequencer::opening, this, [this](bool hideMainWindow) {
+        if (hideMainWindow) hide();
+        m_visore->show();
+    });
+    connect(m_sequencer.get(), &Sequencer::finished, this, [this] {
+        m_visore->hide();
+        show();
+    });
+    connect(m_sequencer.get(), &Sequencer::failed, this, [this](const QString& path) {
+        m_dialogs.tell(this, QStringLiteral("Impossibile riprodurre il file:\n%1").arg(path),
+                       Dialogs::Icon::Stop);
+    });
+    connect(m_sequencer.get(), &Sequencer::unavailable, this, [this](const QString& reason) {
+        m_dialogs.tell(
+            this,
+            QStringLiteral("Impossibile riprodurre: il lettore multimediale non si carica.\n%1").arg(reason),
+            Dialogs::Icon::Stop);
+    });
+}
+
+void Seleziona::playAll() {
+    sequencer().playAll(m_playlist->tracks(), configura().formats());
+}
+
+void Seleziona::playSelectedEntry() {
+    const int row = selectedEntry();
+    if (row >= 0) sequencer().playOne(m_playlist->tracks()[size_t(row)], false);
+}
+
+// A double-click on a media file adds the selection to the playlist, or plays the file at once.
+void Seleziona::mediaFileDoubleClicked() {
+    if (configura().clicco() == 0) {
+        addSelectedFiles();
+        return;
+    }
+    const QString name = m_browser->focusedFile();
+    if (name.isEmpty()) return;
+    visore().fitAroundPlayer();
+    sequencer().playOne(trackOfFile(m_browser->folder(), name), true);
 }
 
 Splash& Seleziona::splash() {
@@ -292,6 +361,7 @@ bool Seleziona::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void Seleziona::stopViewer() {
+    visore().player().stop();
     visore().hide();
 }
 
@@ -319,6 +389,7 @@ void Seleziona::closeEvent(QCloseEvent* event) {
                 .arg(m_settingsPath),
             Dialogs::Icon::Stop);
     }
+    m_sequencer.reset();
     m_visore.reset();
     m_configura.reset();
     m_splash.reset();

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "playerbackend.h"
+#include "randomsource.h"
+
 #include <QWidget>
 
 #include <memory>
@@ -18,6 +21,7 @@ class QFrame;
 class QLabel;
 class QListView;
 class QPushButton;
+class Sequencer;
 class Splash;
 class Visore;
 struct SettingsRecord;
@@ -27,8 +31,10 @@ struct SettingsRecord;
 class Seleziona : public QWidget {
     Q_OBJECT
 public:
-    // The browser starts in programFolder; settingsPath names ZEBcfg.dat.
-    Seleziona(Dialogs& dialogs, QString programFolder, QString settingsPath);
+    // The browser starts in programFolder; settingsPath names ZEBcfg.dat; the viewer's player takes
+    // playerOptions.
+    Seleziona(Dialogs& dialogs, QString programFolder, QString settingsPath,
+              PlayerBackend::Options playerOptions);
     ~Seleziona() override;
 
     // The start-up sequence: loads the other windows and the settings, then shows this window.
@@ -39,6 +45,7 @@ public:
     Configura& configura();
     Visore& visore();
     Splash& splash();
+    Sequencer& sequencer();
 
     const QString& attuale() const { return m_attuale; }
 
@@ -57,6 +64,10 @@ private:
     void applySettings(const SettingsRecord& record);
     SettingsRecord currentSettings();
     void stopViewer();
+    void connectPlayback();
+    void playAll();
+    void playSelectedEntry();
+    void mediaFileDoubleClicked();
     void openSettings();
     void closeSettings();
     void openAbout();
@@ -76,10 +87,13 @@ private:
     QString m_attuale;
     PlaylistModel* m_playlist;
     MediaBrowser* m_browser;
+    const PlayerBackend::Options m_playerOptions;
+    ClockSeededRandom m_random;
 
     std::unique_ptr<Visore> m_visore;
     std::unique_ptr<Configura> m_configura;
     std::unique_ptr<Splash> m_splash;
+    std::unique_ptr<Sequencer> m_sequencer;
 
     QComboBox* Drive1;
     FolderList* Dir1;

@@ -55,6 +55,10 @@ bool MediaBrowser::open(int drive, const QString& folder) {
     return true;
 }
 
+QString MediaBrowser::focusedFile() const {
+    return m_fileList->currentIndex().data().toString();
+}
+
 QStringList MediaBrowser::takeSelectedFiles() {
     QModelIndexList selected = m_fileList->selectionModel()->selectedRows();
     std::sort(selected.begin(), selected.end(),

@@ -29,6 +29,8 @@ public:
 
     // The names selected in the file list, in its order; afterwards nothing is selected there.
     QStringList takeSelectedFiles();
+    // The name that has the file list's focus, or nothing.
+    QString focusedFile() const;
 
 private:
     void pickDrive(int drive);

@@ -1,18 +1,41 @@
 #pragma once
 
+#include "playerbackend.h"
+
 #include <QWidget>
 
+class MediaPlayer;
+class Outline;
 class QCheckBox;
+class QPushButton;
 
-// The viewer window in which tracks play. Hidden until a track is started.
+// The viewer window in which tracks play: the player, "Scala" to stretch the picture to the player's
+// area, "Esci" to leave playback, and a green outline around them. It lays itself out on every change
+// of size: the player grows with the window beyond its design size, and the controls follow it.
 class Visore : public QWidget {
     Q_OBJECT
 public:
-    Visore();
+    explicit Visore(const PlayerBackend::Options& playerOptions);
 
+    MediaPlayer& player() { return *MediaPlayer1; }
     bool scala() const;
     void setScala(bool ticked);
+    // The caption names the track playing.
+    void showTrackName(const QString& displayName);
+    // Sizes the window around the player's current size.
+    void fitAroundPlayer();
+
+Q_SIGNALS:
+    // "Esci", or the window's close box: playback is to end.
+    void leaveRequested();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
+    MediaPlayer* MediaPlayer1;
+    Outline* Shape1;
     QCheckBox* Check3;
+    QPushButton* Command2;
 };

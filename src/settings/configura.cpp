@@ -100,10 +100,22 @@ void Configura::load(const SettingsRecord& record) {
 }
 
 void Configura::store(SettingsRecord& record) const {
-    record.continuo = Continuo->isChecked();
-    record.random = Random->isChecked();
-    record.clicco = Clicco[1]->isChecked() ? 1 : 0;
+    record.continuo = continuo();
+    record.random = random();
+    record.clicco = clicco();
     record.formats = formats();
+}
+
+bool Configura::continuo() const {
+    return Continuo->isChecked();
+}
+
+bool Configura::random() const {
+    return Random->isChecked();
+}
+
+int Configura::clicco() const {
+    return Clicco[1]->isChecked() ? 1 : 0;
 }
 
 std::vector<Format> Configura::formats() const {

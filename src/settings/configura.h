@@ -28,6 +28,10 @@ public:
     void store(SettingsRecord& record) const;
 
     std::vector<Format> formats() const;
+    bool continuo() const;
+    bool random() const;
+    // What a double-click on a media file does: 0 adds it to the playlist, 1 plays it.
+    int clicco() const;
     // The media file pattern computed from the formats when they were loaded or last edited.
     QString mediaPattern() const { return m_Text1; }
 

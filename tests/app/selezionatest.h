@@ -1,6 +1,7 @@
 #pragma once
 
 #include "fakedialogs.h"
+#include "quietplayer.h"
 #include "seleziona.h"
 #include "settingsfile.h"
 
@@ -39,7 +40,7 @@ protected:
     QString settingsPath() const { return m_folder.filePath(QStringLiteral("ZEBcfg.dat")); }
 
     Seleziona& start() {
-        m_window = std::make_unique<Seleziona>(dialogs, programFolder(), settingsPath());
+        m_window = std::make_unique<Seleziona>(dialogs, programFolder(), settingsPath(), quietFastPlayer());
         m_window->load();
         return *m_window;
     }

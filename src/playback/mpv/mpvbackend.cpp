@@ -1,0 +1,205 @@
+#include "mpvbackend.h"
+
+#include "fileend.h"
+#include "mpvvideowidget.h"
+
+#include <QFile>
+#include <QWidget>
+
+#include <mpv/client.h>
+
+#include <clocale>
+
+static_assert(kMpvEndOfFile == MPV_END_FILE_REASON_EOF && kMpvEndError == MPV_END_FILE_REASON_ERROR);
+
+namespace {
+
+enum Observed : uint64_t { kPosition = 1, kDuration, kPause };
+
+void setFlag(mpv_handle* mpv, const char* name, bool value) {
+    int flag = value;
+    mpv_set_property(mpv, name, MPV_FORMAT_FLAG, &flag);
+}
+
+}  // namespace
+
+std::unique_ptr<PlayerBackend> MpvBackend::create(Listener& listener, QWidget* parent, const Options& options,
+                                                  QString* error) {
+    // libmpv refuses to start unless numbers are formatted the C way; Qt sets the locale from the
+    // environment.
+    std::setlocale(LC_NUMERIC, "C");
+    mpv_handle* mpv = mpv_create();
+    if (!mpv) {
+        *error = QStringLiteral("libmpv non si avvia");
+        return nullptr;
+    }
+    QStringList settings = {
+        QStringLiteral("vo=%1").arg(options.drawVideo ? QStringLiteral("libmpv") : QStringLiteral("null")),
+        QStringLiteral("osc=no"), QStringLiteral("idle=yes"), QStringLiteral("keep-open=no"),
+        QStringLiteral("audio-display=no"),
+        // Without a sound device a file still plays, silently, and ends as played.
+        QStringLiteral("audio-fallback-to-null=yes"), QStringLiteral("input-default-bindings=no"),
+        QStringLiteral("input-vo-keyboard=no")};
+    settings += options.extra;
+    for (const QString& setting : settings) {
+        const QByteArray name = setting.section(QLatin1Char('='), 0, 0).toUtf8();
+        const QByteArray value = setting.section(QLatin1Char('='), 1).toUtf8();
+        mpv_set_option_string(mpv, name.constData(), value.constData());
+    }
+    const int started = mpv_initialize(mpv);
+    if (started < 0) {
+        *error = QString::fromUtf8(mpv_error_string(started));
+        mpv_terminate_destroy(mpv);
+        return nullptr;
+    }
+    std::unique_ptr<MpvBackend> backend(new MpvBackend(listener, mpv));
+    backend->showVideoIn(parent, options.drawVideo);
+    return backend;
+}
+
+MpvBackend::MpvBackend(Listener& listener, mpv_handle* mpv) : m_listener(listener), m_mpv(mpv) {
+    mpv_observe_property(m_mpv, kPosition, "time-pos", MPV_FORMAT_DOUBLE);
+    mpv_observe_property(m_mpv, kDuration, "duration", MPV_FORMAT_DOUBLE);
+    mpv_observe_property(m_mpv, kPause, "pause", MPV_FORMAT_FLAG);
+    mpv_set_wakeup_callback(
+        m_mpv,
+        [](void* backend) {
+            QMetaObject::invokeMethod(static_cast<MpvBackend*>(backend), &MpvBackend::drainEvents,
+                                      Qt::QueuedConnection);
+        },
+        this);
+}
+
+void MpvBackend::showVideoIn(QWidget* parent, bool drawVideo) {
+    if (drawVideo) {
+        m_picture = new MpvVideoWidget(m_mpv, parent);
+        connect(m_picture, &MpvVideoWidget::ready, this, [this] {
+            if (std::exchange(m_loadWhenReady, false)) loadNow();
+        });
+        m_video = m_picture;
+    } else {
+        m_video = new QWidget(parent);
+        m_video->setStyleSheet(QStringLiteral("background: black"));
+        m_video->setAttribute(Qt::WA_StyledBackground);
+    }
+}
+
+// The picture's render context needs libmpv, and libmpv's end the render context: the picture goes first.
+MpvBackend::~MpvBackend() {
+    mpv_set_wakeup_callback(m_mpv, nullptr, nullptr);
+    delete m_video.data();
+    mpv_terminate_destroy(m_mpv);
+}
+
+void MpvBackend::load(const QString& path) {
+    m_path = path;
+    setFlag(m_mpv, "pause", true);
+    m_entry = -1;
+    if (m_picture && !m_picture->isReady()) {
+        m_loadWhenReady = true;
+        return;
+    }
+    loadNow();
+}
+
+void MpvBackend::loadNow() {
+    const QByteArray path = QFile::encodeName(m_path);
+    const char* command[] = {"loadfile", path.constData(), "replace", nullptr};
+    mpv_node result;
+    const int loaded = mpv_command_ret(m_mpv, command, &result);
+    if (loaded < 0) {
+        const QString error = QString::fromUtf8(mpv_error_string(loaded));
+        QMetaObject::invokeMethod(
+            this, [this, error] { m_listener.fileEnded(false, error); }, Qt::QueuedConnection);
+        return;
+    }
+    if (result.format == MPV_FORMAT_NODE_MAP) {
+        for (int i = 0; i < result.u.list->num; ++i) {
+            if (qstrcmp(result.u.list->keys[i], "playlist_entry_id") == 0)
+                m_entry = result.u.list->values[i].u.int64;
+        }
+    }
+    mpv_free_node_contents(&result);
+}
+
+void MpvBackend::setPaused(bool paused) {
+    setFlag(m_mpv, "pause", paused);
+}
+
+void MpvBackend::stop() {
+    m_entry = -1;
+    m_loadWhenReady = false;
+    const char* command[] = {"stop", nullptr};
+    mpv_command(m_mpv, command);
+}
+
+void MpvBackend::seek(double seconds) {
+    const QByteArray position = QByteArray::number(seconds);
+    const char* command[] = {"seek", position.constData(), "absolute", nullptr};
+    mpv_command_async(m_mpv, 0, command);
+}
+
+void MpvBackend::setVolume(int percent) {
+    double volume = percent;
+    mpv_set_property(m_mpv, "volume", MPV_FORMAT_DOUBLE, &volume);
+}
+
+void MpvBackend::setMuted(bool muted) {
+    setFlag(m_mpv, "mute", muted);
+}
+
+void MpvBackend::setStretched(bool stretched) {
+    mpv_set_property_string(m_mpv, "video-unscaled", stretched ? "no" : "downscale-big");
+}
+
+void MpvBackend::drainEvents() {
+    while (const mpv_event* event = mpv_wait_event(m_mpv, 0)) {
+        switch (event->event_id) {
+            case MPV_EVENT_NONE:
+                return;
+            case MPV_EVENT_END_FILE:
+                endOfFile(*static_cast<mpv_event_end_file*>(event->data));
+                break;
+            case MPV_EVENT_PROPERTY_CHANGE:
+                propertyChanged(event->reply_userdata, *static_cast<mpv_event_property*>(event->data));
+                break;
+            case MPV_EVENT_PLAYBACK_RESTART:
+                m_listener.playbackStarted();
+                break;
+            default:
+                break;
+        }
+    }
+}
+
+void MpvBackend::endOfFile(const mpv_event_end_file& end) {
+    switch (classifyFileEnd(end.reason, end.playlist_entry_id, m_entry)) {
+        case FileEnd::Ignore:
+            return;
+        case FileEnd::EndOfStream:
+            m_entry = -1;
+            m_listener.fileEnded(true, {});
+            return;
+        case FileEnd::CouldNotPlay:
+            m_entry = -1;
+            m_listener.fileEnded(false, QString::fromUtf8(mpv_error_string(end.error)));
+            return;
+    }
+}
+
+void MpvBackend::propertyChanged(uint64_t observed, const mpv_event_property& property) {
+    const bool known = property.format != MPV_FORMAT_NONE;
+    switch (observed) {
+        case kPosition:
+            m_listener.positionChanged(known ? *static_cast<double*>(property.data) : 0);
+            break;
+        case kDuration:
+            m_listener.durationChanged(known ? *static_cast<double*>(property.data) : 0);
+            break;
+        case kPause:
+            m_listener.pausedChanged(known && *static_cast<int*>(property.data));
+            break;
+        default:
+            break;
+    }
+}

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "playerbackend.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QWidget>
+
+struct mpv_event_end_file;
+struct mpv_event_property;
+struct mpv_handle;
+class MpvVideoWidget;
+
+// The player over libmpv. libmpv calls back on threads of its own; those calls only queue a drain of its
+// events on the user-interface thread, where every notification is made.
+class MpvBackend final : public QObject, public PlayerBackend {
+    Q_OBJECT
+public:
+    static std::unique_ptr<PlayerBackend> create(Listener& listener, QWidget* parent, const Options& options,
+                                                 QString* error);
+    ~MpvBackend() override;
+
+    QWidget* videoArea() override { return m_video; }
+    void load(const QString& path) override;
+    void setPaused(bool paused) override;
+    void stop() override;
+    void seek(double seconds) override;
+    void setVolume(int percent) override;
+    void setMuted(bool muted) override;
+    void setStretched(bool stretched) override;
+
+private:
+    MpvBackend(Listener& listener, mpv_handle* mpv);
+    void showVideoIn(QWidget* parent, bool drawVideo);
+    void loadNow();
+    void drainEvents();
+    void endOfFile(const mpv_event_end_file& end);
+    void propertyChanged(uint64_t observed, const mpv_event_property& property);
+
+    Listener& m_listener;
+    mpv_handle* m_mpv;
+    QPointer<QWidget> m_video;
+    MpvVideoWidget* m_picture = nullptr;
+    QString m_path;
+    bool m_loadWhenReady = false;
+    // The playlist entry of the file loaded last: ends of any other entry are stale.
+    qint64 m_entry = -1;
+};

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QStringList>
+#include <QtPlugin>
+
+#include <memory>
+
+class QWidget;
+
+// What the player module offers: a video area and the playing of files in it. The module is a plugin
+// loaded on first use, so that starting the program does not pay for loading libmpv.
+class PlayerBackend {
+public:
+    // Notifications, all on the user-interface thread, about the file loaded last.
+    class Listener {
+    public:
+        virtual ~Listener() = default;
+        virtual void playbackStarted() = 0;
+        virtual void fileEnded(bool playedToEnd, const QString& error) = 0;
+        virtual void positionChanged(double seconds) = 0;
+        virtual void durationChanged(double seconds) = 0;
+        virtual void pausedChanged(bool paused) = 0;
+    };
+
+    struct Options {
+        bool drawVideo = true;  // false: no picture at all (no display, or tests)
+        QStringList extra;      // further player options, "name=value"
+    };
+
+    virtual ~PlayerBackend() = default;
+
+    virtual QWidget* videoArea() = 0;
+    // Loads the file paused, in place of any earlier one.
+    virtual void load(const QString& path) = 0;
+    virtual void setPaused(bool paused) = 0;
+    virtual void stop() = 0;
+    virtual void seek(double seconds) = 0;
+    virtual void setVolume(int percent) = 0;
+    virtual void setMuted(bool muted) = 0;
+    // True: the picture fills the area; false: the picture at its own size, shrunk only to fit.
+    virtual void setStretched(bool stretched) = 0;
+};
+
+class PlayerBackendFactory {
+public:
+    virtual ~PlayerBackendFactory() = default;
+    // Nothing, with the reason, when the player cannot start.
+    virtual std::unique_ptr<PlayerBackend> create(PlayerBackend::Listener& listener, QWidget* parent,
+                                                  const PlayerBackend::Options& options, QString* error) = 0;
+};
+
+#define ZEB_PLAYER_BACKEND_FACTORY_IID "org.zeb.PlayerBackendFactory/1"
+Q_DECLARE_INTERFACE(PlayerBackendFactory, ZEB_PLAYER_BACKEND_FACTORY_IID)

@@ -1,0 +1,98 @@
+#include "sequencer.h"
+
+#include "formats.h"
+
+#include <algorithm>
+
+Sequencer::Sequencer(Player& player, std::function<PlayOptions()> options, RandomSource& random)
+    : m_player(player), m_options(std::move(options)), m_random(random) {}
+
+bool Sequencer::playAll(const std::vector<Track>& playlist, const std::vector<Format>& formats) {
+    if (playlist.empty()) return false;
+    m_queue.clear();
+    m_current = -1;
+    std::copy_if(playlist.begin(), playlist.end(), std::back_inserter(m_queue),
+                 [&](const Track& track) { return hasActiveFormat(track.path, formats); });
+    if (m_queue.empty()) return false;
+    m_failed.clear();
+    int first = 0;
+    if (m_options().random) {
+        m_random.seedFromClock();
+        first = pick();
+    }
+    m_current = first;
+    m_alone.reset();
+    begin(m_queue[size_t(first)], true);
+    return true;
+}
+
+void Sequencer::playOne(const Track& track, bool hideMainWindow) {
+    m_alone = track;
+    begin(track, hideMainWindow);
+}
+
+void Sequencer::begin(const Track& track, std::optional<bool> hideMainWindow) {
+    m_player.setFile(track.path);
+    Q_EMIT trackStarting(track.displayName);
+    if (hideMainWindow) Q_EMIT opening(*hideMainWindow);
+    m_player.play();
+}
+
+void Sequencer::finish() {
+    m_queue.clear();
+    m_current = -1;
+    m_alone.reset();
+    m_player.stop();
+    Q_EMIT finished();
+}
+
+void Sequencer::endOfStream() {
+    m_failed.clear();
+    advance();
+}
+
+void Sequencer::couldNotPlay() {
+    const bool inQueue = !m_alone && m_current >= 0 && m_current < int(m_queue.size());
+    if (!inQueue && !m_alone) return;
+    if (inQueue) m_failed.insert(m_current);
+    if (m_alone || m_failed.size() == m_queue.size()) {
+        const QString path = m_alone ? m_alone->path : m_queue[size_t(m_current)].path;
+        finish();
+        Q_EMIT failed(path);
+        return;
+    }
+    advance();
+}
+
+void Sequencer::playerUnavailable(const QString& reason) {
+    finish();
+    Q_EMIT unavailable(reason);
+}
+
+void Sequencer::advance() {
+    m_alone.reset();
+    const int count = int(m_queue.size());
+    const PlayOptions options = m_options();
+    if (m_current != count - 1) {
+        startQueued(options.random ? pick() : m_current + 1);
+    } else if (count == 0) {
+        finish();
+    } else if (options.continuo) {
+        startQueued(0);
+    } else if (options.random) {
+        startQueued(pick());
+    } else {
+        finish();
+    }
+}
+
+void Sequencer::startQueued(int index) {
+    m_current = index;
+    begin(m_queue[size_t(index)], std::nullopt);
+}
+
+// Any index of the queue, the current one included.
+int Sequencer::pick() {
+    const int count = int(m_queue.size());
+    return std::min(count - 1, int(m_random.next() * count));
+}

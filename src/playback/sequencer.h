@@ -1,0 +1,73 @@
+#pragma once
+
+#include "player.h"
+#include "randomsource.h"
+#include "settingsrecord.h"
+#include "track.h"
+
+#include <QObject>
+
+#include <functional>
+#include <optional>
+#include <set>
+
+struct PlayOptions {
+    bool continuo = false;
+    bool random = false;
+};
+
+// Plays a queue of tracks, or one file, through the player. Play-all builds the queue from the playlist's
+// tracks of active formats and starts at index 0, or at a random one with Random on. At each end of
+// stream the next index is the following one, or a random pick (which may be the track just ended) with
+// Random on; after the last, index 0 with Continuo on, a pick with Random on, or else the end. The options
+// are read at the moment each choice is made.
+//
+// A track that cannot be played counts as ended. When every track of the queue has failed since the
+// last one that played, or the one file played alone fails, playback finishes and failed() names the file.
+class Sequencer : public QObject {
+    Q_OBJECT
+public:
+    Sequencer(Player& player, std::function<PlayOptions()> options, RandomSource& random);
+
+    // False, with nothing started, when no track of the playlist has an active format.
+    bool playAll(const std::vector<Track>& playlist, const std::vector<Format>& formats);
+    // Plays one file outside the queue, which it leaves as it is.
+    void playOne(const Track& track, bool hideMainWindow);
+    // Empties the queue, stops the player and closes the viewer.
+    void finish();
+
+    // The player's notifications.
+    void endOfStream();
+    void couldNotPlay();
+    void playerUnavailable(const QString& reason);
+
+    const std::vector<Track>& queue() const { return m_queue; }
+    int current() const { return m_current; }
+
+Q_SIGNALS:
+    // A track is about to play: the viewer's caption names it.
+    void trackStarting(const QString& displayName);
+    // Playback begins: the viewer is to be shown, and the main window hidden if asked.
+    void opening(bool hideMainWindow);
+    // Playback has ended: the viewer is to be hidden and the main window shown.
+    void finished();
+    void failed(const QString& path);
+    void unavailable(const QString& reason);
+
+private:
+    // Sets the file, names it, opens the viewer when asked, and plays.
+    void begin(const Track& track, std::optional<bool> hideMainWindow);
+    void startQueued(int index);
+    void advance();
+    int pick();
+
+    Player& m_player;
+    std::function<PlayOptions()> m_options;
+    RandomSource& m_random;
+    std::vector<Track> m_queue;
+    int m_current = -1;
+    // The file playing outside the queue, if one is.
+    std::optional<Track> m_alone;
+    // The queue's indices that failed since a track last played to its end.
+    std::set<int> m_failed;
+};
