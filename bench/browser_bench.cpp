@@ -19,8 +19,10 @@ class HundredThousandFiles {
 public:
     HundredThousandFiles() {
         for (int i = 0; i < 100000; ++i) {
-            const QString name = i % 10 == 0 ? QStringLiteral("Brano %1.mp3").arg(i) : QStringLiteral("Documento %1.txt").arg(i);
-            const int file = open(QFile::encodeName(m_folder.filePath(name)).constData(), O_CREAT | O_WRONLY, 0644);
+            const QString name = i % 10 == 0 ? QStringLiteral("Brano %1.mp3").arg(i)
+                                             : QStringLiteral("Documento %1.txt").arg(i);
+            const int file =
+                open(QFile::encodeName(m_folder.filePath(name)).constData(), O_CREAT | O_WRONLY, 0644);
             if (file >= 0) close(file);
         }
     }
@@ -54,8 +56,8 @@ void showFolderInFileList(benchmark::State& state) {
     auto* folders = new FolderList(&window);
     auto* files = new QListView(&window);
     files->setGeometry(200, 8, 298, 240);
-    MediaBrowser browser(Drives({{QStringLiteral("/"), QStringLiteral("/")}}, QStringLiteral("/")), drives, folders,
-                         files);
+    MediaBrowser browser(Drives({{QStringLiteral("/"), QStringLiteral("/")}}, QStringLiteral("/")), drives,
+                         folders, files);
     browser.setPattern(QStringLiteral("*.mp3;*.wav;*.avi"));
     window.show();
     for (auto _ : state) {

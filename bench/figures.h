@@ -2,6 +2,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <cmath>
 #include <cstdio>
 #include <functional>
 #include <map>
@@ -15,18 +16,23 @@ public:
         ConsoleReporter::ReportRuns(runs);
         for (const Run& run : runs) {
             if (run.run_type == Run::RT_Iteration && !run.error_occurred) {
-                m_milliseconds[run.benchmark_name()] = run.real_accumulated_time * 1000 / double(run.iterations);
+                m_milliseconds[run.benchmark_name()] =
+                    run.real_accumulated_time * 1000 / double(run.iterations);
             }
         }
     }
 
-    double milliseconds(const std::string& name) const { return m_milliseconds.at(name); }
+    // Not a number when the benchmark did not run (a filter left it out).
+    double milliseconds(const std::string& name) const {
+        const auto found = m_milliseconds.find(name);
+        return found == m_milliseconds.end() ? std::nan("") : found->second;
+    }
 
     // One line of the summary: the figure, and whether it meets its target.
     static void verdict(const char* what, double value, const char* unit, double limit, bool atMost = true) {
         const bool met = atMost ? value <= limit : value >= limit;
-        std::printf("%-60s %10.2f %-3s (target %s %.0f %s: %s)\n", what, value, unit, atMost ? "at most" : "at least",
-                    limit, unit, met ? "met" : "MISSED");
+        std::printf("%-60s %10.2f %-3s (target %s %.0f %s: %s)\n", what, value, unit,
+                    atMost ? "at most" : "at least", limit, unit, met ? "met" : "MISSED");
     }
 
 private:

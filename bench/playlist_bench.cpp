@@ -123,8 +123,10 @@ int main(int argc, char* argv[]) {
         std::printf("%-60s %10.2f ms\n", "Pairwise walk over 3,000 entries", pairwise);
         std::printf("%-60s %10.2f ms\n", "Linear removal over the same 3,000 entries", linear);
         std::printf("%-60s %10.0f x\n", "Linear removal is faster by", pairwise / linear);
-        Figures::verdict("Show a playlist of 32,767 entries", figures.milliseconds("showFullPlaylist"), "ms", 16);
-        Figures::verdict("Scroll it to the end and back", figures.milliseconds("scrollFullPlaylistToItsEnds"), "ms", 16);
+        Figures::verdict("Show a playlist of 32,767 entries", figures.milliseconds("showFullPlaylist"), "ms",
+                         16);
+        Figures::verdict("Scroll it to the end and back", figures.milliseconds("scrollFullPlaylistToItsEnds"),
+                         "ms", 16);
         Figures::verdict("Remove the first entry, move the last one up",
                          figures.milliseconds("removeAndMoveInFullPlaylist"), "ms", 16);
     });

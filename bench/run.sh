@@ -4,8 +4,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh bench
 cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DZEB_BENCHMARKS=ON
-cmake --build build/bench --target playlist_bench browser_bench
-for benchmark in playlist_bench browser_bench; do
+cmake --build build/bench --target playlist_bench browser_bench playback_bench
+for benchmark in playlist_bench browser_bench playback_bench; do
     echo "== $benchmark"
     "build/bench/$benchmark"
 done

@@ -35,11 +35,18 @@ std::unique_ptr<PlayerBackend> MpvBackend::create(Listener& listener, QWidget* p
     }
     QStringList settings = {
         QStringLiteral("vo=%1").arg(options.drawVideo ? QStringLiteral("libmpv") : QStringLiteral("null")),
-        QStringLiteral("osc=no"), QStringLiteral("idle=yes"), QStringLiteral("keep-open=no"),
+        QStringLiteral("osc=no"),
+        QStringLiteral("idle=yes"),
+        QStringLiteral("keep-open=no"),
         QStringLiteral("audio-display=no"),
+        QStringLiteral("input-default-bindings=no"),
+        QStringLiteral("input-vo-keyboard=no"),
         // Without a sound device a file still plays, silently, and ends as played.
-        QStringLiteral("audio-fallback-to-null=yes"), QStringLiteral("input-default-bindings=no"),
-        QStringLiteral("input-vo-keyboard=no")};
+        QStringLiteral("audio-fallback-to-null=yes"),
+        // A file ends when its sound has played out; the next one then starts at once, instead of
+        // waiting for the sound of the last one to drain.
+        QStringLiteral("gapless-audio=no"),
+    };
     settings += options.extra;
     for (const QString& setting : settings) {
         const QByteArray name = setting.section(QLatin1Char('='), 0, 0).toUtf8();

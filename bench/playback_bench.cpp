@@ -1,0 +1,116 @@
+// Playback: from play-all to the sound starting, and from the end of one track to the start of the next.
+// The player is the real module over libmpv, with a silent audio output that keeps real time.
+#include "figures.h"
+#include "mediaplayer.h"
+#include "sequencer.h"
+#include "wavfile.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+
+namespace {
+
+const std::vector<Format> kWav = {{QStringLiteral("wav"), true}};
+
+class Rig {
+public:
+    Rig() {
+        m_clock.start();
+        QObject::connect(&player, &MediaPlayer::endOfStream, [this] { m_lastEnd = m_clock.nsecsElapsed(); });
+        QObject::connect(&player, &MediaPlayer::started, [this] { m_lastStart = m_clock.nsecsElapsed(); });
+        QObject::connect(&player, &MediaPlayer::endOfStream, &sequencer, &Sequencer::endOfStream);
+        // libmpv ends a file only once its sound has played out: a stop in the last moments of a file waits
+        // for that, so the file that is stopped is a long one.
+        for (const auto& [name, milliseconds] : {std::pair{"lungo", 5000}, {"uno", 500}, {"due", 500}}) {
+            const QString path = m_folder.filePath(QString::fromUtf8(name) + QStringLiteral(".wav"));
+            writeWav(path, milliseconds);
+            tracks.push_back({QString::fromUtf8(name), path});
+        }
+    }
+
+    // From play-all to the player reporting that playback has started, in seconds.
+    double playAllUntilStarted() {
+        QElapsedTimer clock;
+        clock.start();
+        sequencer.playAll({tracks[0]}, kWav);
+        waitForStart();
+        const double seconds = double(clock.nsecsElapsed()) / 1e9;
+        sequencer.finish();
+        return seconds;
+    }
+
+    // From the end of the first track of a queue to the start of the second, in seconds.
+    double gapBetweenTracks() {
+        sequencer.playAll({tracks[1], tracks[2]}, kWav);
+        waitForStart();
+        waitForStart();
+        const double seconds = double(m_lastStart - m_lastEnd) / 1e9;
+        waitForFinish();
+        return seconds;
+    }
+
+private:
+    void waitForFinish() {
+        bool finished = false;
+        const auto connection =
+            QObject::connect(&sequencer, &Sequencer::finished, [&finished] { finished = true; });
+        while (!finished) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        QObject::disconnect(connection);
+    }
+
+    void waitForStart() {
+        bool started = false;
+        const auto connection =
+            QObject::connect(&player, &MediaPlayer::started, [&started] { started = true; });
+        while (!started) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        QObject::disconnect(connection);
+    }
+
+    QTemporaryDir m_folder;
+    QElapsedTimer m_clock;
+    qint64 m_lastEnd = 0;
+    qint64 m_lastStart = 0;
+
+public:
+    MediaPlayer player{{false, {QStringLiteral("ao=null")}}, nullptr};
+    ClockSeededRandom random;
+    Sequencer sequencer{player, [] { return PlayOptions{}; }, random};
+    std::vector<Track> tracks;
+};
+
+// Made by main, so that it goes before the application does.
+Rig* theRig = nullptr;
+
+Rig& rig() {
+    return *theRig;
+}
+
+void playAllUntilStarted(benchmark::State& state) {
+    for (auto _ : state) state.SetIterationTime(rig().playAllUntilStarted());
+}
+BENCHMARK(playAllUntilStarted)->UseManualTime()->Iterations(20)->Unit(benchmark::kMillisecond);
+
+void nextTrackAfterEnd(benchmark::State& state) {
+    for (auto _ : state) state.SetIterationTime(rig().gapBetweenTracks());
+}
+BENCHMARK(nextTrackAfterEnd)->UseManualTime()->Iterations(10)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    Rig rig;
+    theRig = &rig;
+    // The very first play also loads the player module and libmpv.
+    const double firstPlay = rig.playAllUntilStarted() * 1000;
+    return runBenchmarks(argc, argv, [firstPlay](const Figures& figures) {
+        std::printf("%-60s %10.2f ms\n", "First play-all of the run, loading libmpv, until sound starts",
+                    firstPlay);
+        Figures::verdict("Play-all until sound starts",
+                         figures.milliseconds("playAllUntilStarted/iterations:20/manual_time"), "ms", 100);
+        Figures::verdict("End of one track to the start of the next",
+                         figures.milliseconds("nextTrackAfterEnd/iterations:10/manual_time"), "ms", 50);
+    });
+}

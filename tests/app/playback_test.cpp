@@ -1,0 +1,162 @@
+// The main window and the viewer playing through the real player, silent and at full speed.
+#include "configura.h"
+#include "mediaplayer.h"
+#include "selezionatest.h"
+#include "visore.h"
+#include "wavfile.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QListView>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace {
+
+class PlaybackTest : public SelezionaTest {
+protected:
+    PlaybackTest() {
+        for (const char* name : {"uno", "due", "tre"}) {
+            EXPECT_TRUE(writeWav(
+                QDir(programFolder()).filePath(QString::fromUtf8(name) + QStringLiteral(".wav")), 200));
+        }
+        QFile garbage(QDir(programFolder()).filePath(QStringLiteral("rotto.wav")));
+        EXPECT_TRUE(garbage.open(QIODevice::WriteOnly));
+        garbage.write(QByteArray(4096, '\x5a'));
+        SettingsRecord record;
+        record.formats = {{QStringLiteral("wav"), true}};
+        EXPECT_TRUE(SalvaConfig(settingsPath(), record));
+    }
+
+    // Lets the player work until the condition holds; false when it did not within the time.
+    static bool waitUntil(const std::function<bool()>& condition, int milliseconds = 10000) {
+        QElapsedTimer clock;
+        clock.start();
+        while (!condition() && clock.elapsed() < milliseconds) {
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
+        }
+        return condition();
+    }
+
+    QListView* list(const char* name) { return control<QListView>(QLatin1String(name)); }
+
+    // Selects the files of the file list at the rows given and adds them to the playlist.
+    void addFiles(std::initializer_list<int> rows) {
+        for (const int row : rows) {
+            list("File1")->selectionModel()->select(list("File1")->model()->index(row, 0),
+                                                    QItemSelectionModel::Select);
+        }
+        control<QPushButton>(QStringLiteral("Command1"))->click();
+    }
+
+    void doubleClick(const char* name, int row) {
+        QListView* view = list(name);
+        view->setCurrentIndex(view->model()->index(row, 0));
+        const QPoint at = view->visualRect(view->model()->index(row, 0)).center();
+        for (const auto type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease,
+                                QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease}) {
+            const bool down = type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick;
+            QMouseEvent event(type, at, view->viewport()->mapToGlobal(at), Qt::LeftButton,
+                              down ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+            QApplication::sendEvent(view->viewport(), &event);
+        }
+    }
+};
+
+}  // namespace
+
+TEST_F(PlaybackTest, PlayAllHidesTheMainWindowUntilTheQueueHasPlayed) {
+    Seleziona& window = start();
+    ASSERT_EQ(list("File1")->model()->rowCount(), 4);  // due, rotto, tre, uno
+    addFiles({0, 2, 3});
+    control<QPushButton>(QStringLiteral("Command4"))->click();
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_TRUE(window.visore().isVisible());
+    EXPECT_EQ(window.visore().windowTitle(), QStringLiteral("[ZEB] due"));
+
+    ASSERT_TRUE(waitUntil([&] { return window.isVisible(); }));
+    EXPECT_FALSE(window.visore().isVisible());
+    EXPECT_EQ(window.visore().windowTitle(), QStringLiteral("[ZEB] uno"));
+    EXPECT_TRUE(dialogs.shown.empty());
+}
+
+TEST_F(PlaybackTest, PlayAllWithoutTracksOfActiveFormatsShowsNothing) {
+    Seleziona& window = start();
+    addFiles({0});
+    window.configura().load(SettingsRecord{});  // no formats at all
+    control<QPushButton>(QStringLiteral("Command4"))->click();
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_FALSE(window.visore().isVisible());
+}
+
+TEST_F(PlaybackTest, ADoubleClickedPlaylistEntryPlaysWithTheMainWindowShown) {
+    Seleziona& window = start();
+    addFiles({3});
+    doubleClick("List2", 0);
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_TRUE(window.visore().isVisible());
+    EXPECT_EQ(window.visore().windowTitle(), QStringLiteral("[ZEB] uno"));
+    ASSERT_TRUE(waitUntil([&] { return !window.visore().isVisible(); }));
+    EXPECT_TRUE(window.isVisible());
+}
+
+TEST_F(PlaybackTest, ADoubleClickedMediaFileIsAddedOrPlayedByTheSetting) {
+    Seleziona& window = start();
+    doubleClick("File1", 2);
+    EXPECT_EQ(list("List2")->model()->rowCount(), 1);
+    EXPECT_FALSE(window.visore().isVisible());
+
+    window.configura().findChild<QRadioButton*>(QStringLiteral("Clicco(1)"))->setChecked(true);
+    window.visore().resize(500, 600);
+    doubleClick("File1", 3);
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_TRUE(window.visore().isVisible());
+    EXPECT_EQ(window.visore().windowTitle(), QStringLiteral("[ZEB] uno"));
+    EXPECT_EQ(window.visore().size(), window.visore().player().size() + QSize(17, 46));
+    ASSERT_TRUE(waitUntil([&] { return window.isVisible(); }));
+    EXPECT_EQ(list("List2")->model()->rowCount(), 1);
+}
+
+TEST_F(PlaybackTest, EsciAndTheCloseBoxEndAQueueThatWouldNeverEnd) {
+    Seleziona& window = start();
+    addFiles({0, 2});
+    window.configura().findChild<QCheckBox*>(QStringLiteral("Continuo"))->setChecked(true);
+    for (const bool closeBox : {false, true}) {
+        control<QPushButton>(QStringLiteral("Command4"))->click();
+        waitUntil([] { return false; }, 300);
+        ASSERT_TRUE(window.visore().isVisible());
+        if (closeBox) {
+            window.visore().close();
+        } else {
+            window.visore().findChild<QPushButton*>(QStringLiteral("Command2"))->click();
+        }
+        EXPECT_FALSE(window.visore().isVisible());
+        EXPECT_TRUE(window.isVisible());
+    }
+}
+
+TEST_F(PlaybackTest, AFileThatCannotBePlayedIsReportedOnce) {
+    Seleziona& window = start();
+    addFiles({1});
+    doubleClick("List2", 0);
+    ASSERT_TRUE(waitUntil([&] { return !dialogs.shown.empty(); }));
+    EXPECT_EQ(dialogs.shown[0].icon, Dialogs::Icon::Stop);
+    EXPECT_TRUE(dialogs.shown[0].text.contains(QDir(programFolder()).filePath(QStringLiteral("rotto.wav"))));
+    EXPECT_FALSE(window.visore().isVisible());
+    waitUntil([] { return false; }, 300);
+    EXPECT_EQ(dialogs.shown.size(), 1u);
+}
+
+TEST_F(PlaybackTest, TheViewerLaysItselfOutOnEveryChangeOfSize) {
+    Seleziona& window = start();
+    Visore& viewer = window.visore();
+    viewer.show();
+    viewer.resize(469, 531);
+    EXPECT_EQ(viewer.player().geometry(), QRect(9, 9, 452, 485));
+    EXPECT_EQ(viewer.findChild<QPushButton*>(QStringLiteral("Command2"))->pos(), QPoint(405, 493));
+    EXPECT_EQ(viewer.findChild<QCheckBox*>(QStringLiteral("Check3"))->y(), 499);
+    EXPECT_EQ(viewer.findChild<QWidget*>(QStringLiteral("Shape1"))->size(), QSize(454, 515));
+    viewer.resize(300, 300);
+    EXPECT_EQ(viewer.player().size(), QSize(452, 485));
+}

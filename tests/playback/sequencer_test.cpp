@@ -1,0 +1,189 @@
+#include "sequencer.h"
+#include "qtprinting.h"
+
+#include <gtest/gtest.h>
+
+#include <deque>
+
+namespace {
+
+class FakePlayer final : public Player {
+public:
+    void setFile(const QString& path) override { files.push_back(path); }
+    void play() override { ++plays; }
+    void stop() override { ++stops; }
+    void setDisplaySize(DisplaySize) override {}
+
+    QStringList files;
+    int plays = 0;
+    int stops = 0;
+};
+
+// Returns its numbers in turn; records every seeding.
+class FixedRandom final : public RandomSource {
+public:
+    void seedFromClock() override { ++seedings; }
+    double next() override {
+        const double number = numbers.front();
+        numbers.pop_front();
+        return number;
+    }
+
+    std::deque<double> numbers;
+    int seedings = 0;
+};
+
+std::vector<Track> playlist(std::initializer_list<const char*> files) {
+    std::vector<Track> tracks;
+    for (const char* file : files) {
+        const QString name = QString::fromUtf8(file);
+        tracks.push_back({name.section(QLatin1Char('.'), 0, 0), QStringLiteral("/m/") + name});
+    }
+    return tracks;
+}
+
+const std::vector<Format> kMp3 = {{QStringLiteral("mp3"), true}};
+
+class SequencerTest : public testing::Test {
+protected:
+    SequencerTest() {
+        QObject::connect(&sequencer, &Sequencer::trackStarting,
+                         [this](const QString& name) { started.append(name); });
+        QObject::connect(&sequencer, &Sequencer::opening,
+                         [this](bool hideMain) { openings.push_back(hideMain); });
+        QObject::connect(&sequencer, &Sequencer::finished, [this] { ++finishes; });
+        QObject::connect(&sequencer, &Sequencer::failed,
+                         [this](const QString& path) { failures.append(path); });
+    }
+
+    // Lets every started track end, up to a bound.
+    void playToTheEnd(int bound = 20) {
+        for (int i = 0; i < bound && !sequencer.queue().empty(); ++i) sequencer.endOfStream();
+    }
+
+    FakePlayer player;
+    FixedRandom random;
+    PlayOptions options;
+    Sequencer sequencer{player, [this] { return options; }, random};
+    QStringList started;
+    std::vector<bool> openings;
+    int finishes = 0;
+    QStringList failures;
+};
+
+}  // namespace
+
+TEST_F(SequencerTest, PlaysTheQueueInOrderThenFinishes) {
+    ASSERT_TRUE(sequencer.playAll(playlist({"a.mp3", "b.mp3", "c.mp3"}), kMp3));
+    EXPECT_EQ(openings, std::vector<bool>{true});
+    playToTheEnd();
+    EXPECT_EQ(started, (QStringList{QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")}));
+    EXPECT_EQ(player.files, (QStringList{QStringLiteral("/m/a.mp3"), QStringLiteral("/m/b.mp3"),
+                                         QStringLiteral("/m/c.mp3")}));
+    EXPECT_EQ(player.plays, 3);
+    EXPECT_EQ(finishes, 1);
+    EXPECT_EQ(player.stops, 1);
+    EXPECT_EQ(sequencer.current(), -1);
+    EXPECT_EQ(random.seedings, 0);
+}
+
+TEST_F(SequencerTest, ContinuoStartsAgainFromTheFirstTrack) {
+    options.continuo = true;
+    sequencer.playAll(playlist({"a.mp3", "b.mp3", "c.mp3"}), kMp3);
+    for (int i = 0; i < 5; ++i) sequencer.endOfStream();
+    EXPECT_EQ(started.join(QString()), QStringLiteral("abcabc"));
+    EXPECT_EQ(finishes, 0);
+
+    // The options are read at each choice: unticking Continuo lets the queue end after its last track.
+    options.continuo = false;
+    playToTheEnd();
+    EXPECT_EQ(started.join(QString()), QStringLiteral("abcabc"));
+    EXPECT_EQ(finishes, 1);
+}
+
+TEST_F(SequencerTest, RandomPicksMayRepeatAndSeedOnlyWhenPlayAllStarts) {
+    options.random = true;
+    random.numbers = {0.5, 0.99, 0.5, 0.0, 0.7};
+    sequencer.playAll(playlist({"a.mp3", "b.mp3", "c.mp3"}), kMp3);
+    for (int i = 0; i < 4; ++i) sequencer.endOfStream();
+    // 0.5 x 3 -> 1, 0.99 -> 2 (the last: with Random alone, another pick), 0.5 -> 1, 0.0 -> 0, 0.7 -> 2.
+    EXPECT_EQ(started.join(QString()), QStringLiteral("bcbac"));
+    EXPECT_EQ(random.seedings, 1);
+    EXPECT_EQ(finishes, 0);
+}
+
+TEST_F(SequencerTest, RandomWithContinuoGoesToTheFirstTrackAfterTheLast) {
+    options = {true, true};
+    random.numbers = {0.9, 0.5};
+    sequencer.playAll(playlist({"a.mp3", "b.mp3", "c.mp3"}), kMp3);
+    sequencer.endOfStream();
+    sequencer.endOfStream();
+    EXPECT_EQ(started.join(QString()), QStringLiteral("cab"));
+}
+
+TEST_F(SequencerTest, OnlyTracksWhoseLastThreeCharactersAreAnActiveFormatArePlayed) {
+    const std::vector<Format> formats = {{QStringLiteral("mp3"), true},
+                                         {QStringLiteral("wav"), false},
+                                         {QStringLiteral("WAV"), true},
+                                         {QStringLiteral("peg"), true}};
+    sequencer.playAll(playlist({"a.MP3", "b.wav", "c.mpeg", "d.ogg", "e.mp4"}), formats);
+    EXPECT_EQ(sequencer.queue(), (std::vector<Track>{playlist({"a.MP3", "b.wav", "c.mpeg"})}));
+
+    EXPECT_FALSE(sequencer.playAll(playlist({"d.ogg"}), formats));
+    EXPECT_TRUE(sequencer.queue().empty());
+    EXPECT_FALSE(sequencer.playAll({}, formats));
+    EXPECT_EQ(openings.size(), 1u);
+}
+
+TEST_F(SequencerTest, OneFileAloneLeavesTheQueueAndFinishesAtItsEnd) {
+    sequencer.playOne(playlist({"solo.ogg"})[0], false);
+    EXPECT_EQ(openings, std::vector<bool>{false});
+    EXPECT_EQ(player.files, QStringList{QStringLiteral("/m/solo.ogg")});
+    sequencer.endOfStream();
+    EXPECT_EQ(finishes, 1);
+    EXPECT_TRUE(failures.isEmpty());
+}
+
+TEST_F(SequencerTest, UnplayableTracksAreSkippedAndAQueueOfThemEndsWithOneMessage) {
+    sequencer.playAll(playlist({"a.mp3", "rotto.mp3", "c.mp3"}), kMp3);
+    sequencer.endOfStream();
+    sequencer.couldNotPlay();
+    EXPECT_EQ(started.join(QString()), QStringLiteral("arottoc"));
+    sequencer.endOfStream();
+    EXPECT_EQ(finishes, 1);
+    EXPECT_TRUE(failures.isEmpty());
+
+    // Continuo would go round for ever: it stops once every track has failed since one last played.
+    options.continuo = true;
+    started.clear();
+    sequencer.playAll(playlist({"x.mp3", "y.mp3"}), kMp3);
+    for (int i = 0; i < 10 && finishes < 2; ++i) sequencer.couldNotPlay();
+    EXPECT_EQ(started.join(QString()), QStringLiteral("xy"));
+    EXPECT_EQ(failures, QStringList{QStringLiteral("/m/y.mp3")});
+    EXPECT_EQ(finishes, 2);
+}
+
+TEST_F(SequencerTest, AFileAloneThatCannotBePlayedIsReported) {
+    sequencer.playOne(playlist({"rotto.mp3"})[0], true);
+    sequencer.couldNotPlay();
+    EXPECT_EQ(failures, QStringList{QStringLiteral("/m/rotto.mp3")});
+    EXPECT_EQ(finishes, 1);
+    // Nothing plays any more: a late notification changes nothing.
+    sequencer.couldNotPlay();
+    EXPECT_EQ(failures.size(), 1);
+}
+
+TEST_F(SequencerTest, FinishEmptiesTheQueueAndStopsThePlayer) {
+    options.continuo = true;
+    sequencer.playAll(playlist({"a.mp3", "b.mp3"}), kMp3);
+    sequencer.finish();
+    EXPECT_TRUE(sequencer.queue().empty());
+    EXPECT_EQ(player.stops, 1);
+    EXPECT_EQ(finishes, 1);
+    int unavailable = 0;
+    QObject::connect(&sequencer, &Sequencer::unavailable, [&unavailable] { ++unavailable; });
+    sequencer.playAll(playlist({"a.mp3"}), kMp3);
+    sequencer.playerUnavailable(QStringLiteral("nessun modulo"));
+    EXPECT_EQ(unavailable, 1);
+    EXPECT_EQ(finishes, 2);
+}
