@@ -3,8 +3,8 @@
 # Usage: scripts/install-deps.sh run|test|bench
 set -euo pipefail
 
-build_packages=(g++ cmake ninja-build qt6-base-dev qt6-svg-dev qt6-qpa-plugins
-                qt6-translations-l10n fonts-dejavu-core)
+build_packages=(g++ cmake ninja-build pkgconf qt6-base-dev qt6-svg-dev qt6-qpa-plugins
+                qt6-translations-l10n fonts-dejavu-core libmpv-dev libqt6opengl6-dev)
 test_packages=(libgtest-dev)
 bench_packages=(libbenchmark-dev)
 

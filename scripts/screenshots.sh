@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Starts ZEB under its own Xvfb in a folder of sample media files and saves pictures of its windows in
-# docs/. Needs xvfb, xdotool, imagemagick and python3.
+# docs/. Needs xvfb, xdotool, imagemagick, ffmpeg and python3.
 # Usage: scripts/screenshots.sh [path to the zeb binary]   (default: build/release/zeb)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -10,14 +10,14 @@ work=$(mktemp -d)
 trap 'kill $(jobs -p) 2>/dev/null; rm -rf "$work"' EXIT
 
 # The program's folder: ZEB, its settings (five formats) and some media files and folders to browse.
-cp "$binary" "$work/zeb"
+cp "$binary" "$(dirname "$binary")/libzeb_mpv.so" "$work/"
 python3 - "$work/ZEBcfg.dat" <<'PY'
 import struct, sys
 def record(item): return item + b'\0' * (128 - len(item))
 def text(t): return struct.pack('<HH', 8, len(t)) + t.encode()
 def integer(v): return struct.pack('<Hh', 2, v)
 def real(v): return struct.pack('<Hf', 4, v)
-formats = ['mp3', 'wav', 'ogg', 'avi', 'mkv']
+formats = ['mp3', 'wav', 'ogg', 'avi', 'mkv', 'mp4']
 items = [text(''), integer(0), integer(0), integer(0), real(1500), real(1500), real(0), real(0), integer(0),
          integer(len(formats))] + [text(f) for f in formats] + [text('si')] * len(formats)
 open(sys.argv[1], 'wb').write(b''.join(record(i) for i in items))
@@ -28,6 +28,7 @@ for name in "Aria sulla quarta corda.mp3" "Bolero.ogg" "Canone in re.mp3" "Clair
             "Sinfonia dal nuovo mondo.mp3" "Vacanze al mare.avi" "Viaggio in treno.mkv" "note.txt"; do
     : > "$work/$name"
 done
+ffmpeg -loglevel error -f lavfi -i testsrc=duration=30:size=320x240:rate=25 -pix_fmt yuv420p "$work/Prova video.mp4"
 
 export DISPLAY=:$((60 + RANDOM % 30))
 Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
@@ -36,10 +37,10 @@ sleep 1
 pid=$!
 sleep 2
 
-# Saves the topmost visible window of ZEB as docs/<name>.png.
+# Saves a visible window of ZEB as docs/<name>.png: the one whose caption matches, else the topmost.
 shoot() {
     local window
-    window=$(xdotool search --onlyvisible --pid "$pid" | tail -n 1)
+    window=$(xdotool search --onlyvisible --pid "$pid" ${2:+--name "$2"} | tail -n 1)
     import -window "$window" "$out/$1.png"
 }
 # Clicks at a point of the screen; the main window sits at its top-left corner (no window manager).
@@ -51,8 +52,16 @@ click $(file_line 0)
 xdotool keydown shift; click $(file_line 2); xdotool keyup shift
 xdotool keydown ctrl; click $(file_line 4); click $(file_line 6); click $(file_line 8); xdotool keyup ctrl
 click 40 262          # add the selected files
+xdotool keydown ctrl; click $(file_line 9); xdotool keyup ctrl
+click 40 262          # add the video
 click 200 282         # select the third entry of the playlist: its path shows in the hint line
 shoot main-window
+xdotool mousemove 200 320 click --repeat 2 --delay 80 1; sleep 2   # play the video, the sixth entry
+shoot viewer '\[ZEB\]'
+click 124 557         # "Scala" (the viewer stands at 100, 100)
+sleep 0.5
+shoot viewer-stretched '\[ZEB\]'
+click 432 559         # "Esci"
 click 32 394          # settings button
 shoot settings-window
 click 602 441         # its OK button (the window is centred on the screen)

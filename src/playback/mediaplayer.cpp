@@ -1,5 +1,7 @@
 #include "mediaplayer.h"
 
+#include "looks.h"
+#include "picture.h"
 #include "playermodule.h"
 
 #include <QAction>
@@ -7,7 +9,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QSlider>
-#include <QStyle>
 #include <QTime>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -24,6 +25,10 @@ QString clock(double seconds) {
     return time.toString(seconds >= 3600 ? QStringLiteral("h:mm:ss") : QStringLiteral("m:ss"));
 }
 
+QIcon icon(const QString& picture) {
+    return QIcon(renderPicture(QStringLiteral(":/pictures/%1.svg").arg(picture), QSize(16, 16), 2));
+}
+
 QToolButton* controlButton(QAction* action, QWidget* parent) {
     auto* button = new QToolButton(parent);
     button->setDefaultAction(action);
@@ -36,6 +41,8 @@ QToolButton* controlButton(QAction* action, QWidget* parent) {
 MediaPlayer::MediaPlayer(PlayerBackend::Options options, QWidget* parent)
     : QWidget(parent), m_options(std::move(options)) {
     setObjectName(QStringLiteral("MediaPlayer1"));
+    // The component's own look: white text on dark grey controls, under a black picture.
+    looks::paint(this, Qt::white, QColor(48, 48, 48));
     buildControls();
     showStatus();
 }
@@ -43,12 +50,11 @@ MediaPlayer::MediaPlayer(PlayerBackend::Options options, QWidget* parent)
 MediaPlayer::~MediaPlayer() = default;
 
 void MediaPlayer::buildControls() {
-    m_playPause = new QAction(QStringLiteral("Riproduci / Pausa"), this);
-    m_playPause->setIcon(style()->standardIcon(QStyle::SP_MediaPlay));
-    m_stop = new QAction(style()->standardIcon(QStyle::SP_MediaStop), QStringLiteral("Ferma"), this);
+    m_playPause = new QAction(icon(QStringLiteral("player_play")), QStringLiteral("Riproduci / Pausa"), this);
+    m_stop = new QAction(icon(QStringLiteral("player_stop")), QStringLiteral("Ferma"), this);
     auto* louder = new QAction(QStringLiteral("Alza il volume"), this);
     auto* softer = new QAction(QStringLiteral("Abbassa il volume"), this);
-    m_mute = new QAction(style()->standardIcon(QStyle::SP_MediaVolume), QStringLiteral("Muto"), this);
+    m_mute = new QAction(icon(QStringLiteral("player_volume")), QStringLiteral("Muto"), this);
     m_mute->setCheckable(true);
     connect(m_playPause, &QAction::triggered, this, &MediaPlayer::togglePause);
     connect(m_stop, &QAction::triggered, this, &MediaPlayer::stop);
@@ -204,7 +210,7 @@ void MediaPlayer::pausedChanged(bool paused) {
 
 void MediaPlayer::showStatus() {
     m_playPause->setIcon(
-        style()->standardIcon(m_state == State::Playing ? QStyle::SP_MediaPause : QStyle::SP_MediaPlay));
+        icon(m_state == State::Playing ? QStringLiteral("player_pause") : QStringLiteral("player_play")));
     QString state;
     switch (m_state) {
         case State::Stopped:
