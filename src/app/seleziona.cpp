@@ -1,10 +1,10 @@
 #include "seleziona.h"
 
-#include "chooserpanel.h"
 #include "configura.h"
 #include "controls.h"
 #include "dialogs.h"
 #include "drives.h"
+#include "listfile.h"
 #include "folderlist.h"
 #include "hintline.h"
 #include "looks.h"
@@ -56,7 +56,12 @@ Seleziona::Seleziona(Dialogs& dialogs, QString programFolder, QString settingsPa
     buildButtons();
     buildPlaylist();
     buildHintStrip();
-    Frame1 = new ChooserPanel(this);
+    Frame1 = new ChooserPanel(m_dialogs, this);
+    connect(Frame1, &ChooserPanel::confirmed, this, &Seleziona::chosen);
+    connect(Frame1, &ChooserPanel::closed, this, [this] { lockForChooser(false); });
+    connect(Frame1, &ChooserPanel::listFileDeleted, this, [this](const QString& path) {
+        if (m_attuale.compare(path, Qt::CaseInsensitive) == 0) m_attuale.clear();
+    });
     buildHints();
 }
 
@@ -111,6 +116,8 @@ void Seleziona::buildButtons() {
     connect(Command6, &QPushButton::clicked, this, &Seleziona::moveSelectedEntryDown);
     connect(Command10, &QPushButton::clicked, this, &Seleziona::beginNewList);
     connect(Command4, &QPushButton::clicked, this, &Seleziona::playAll);
+    connect(Command3, &QPushButton::clicked, this, [this] { openChooser(ChooserPanel::Azione::Salva); });
+    connect(Command7, &QPushButton::clicked, this, [this] { openChooser(ChooserPanel::Azione::Leggi); });
     connect(Command8, &QPushButton::clicked, this, &QWidget::close);
     connect(Command9, &QPushButton::clicked, this, &Seleziona::openSettings);
 }
@@ -171,6 +178,7 @@ void Seleziona::load() {
     visore();
     splash();
     QCoreApplication::processEvents();
+    if (!m_attuale.isEmpty()) LeggiLista(m_attuale);
     m_hints->showIdle();
     show();
 }
@@ -292,6 +300,54 @@ void Seleziona::closeSettings() {
 void Seleziona::openAbout() {
     hide();
     splash().show();
+}
+
+// Saving needs a playlist with something in it.
+void Seleziona::openChooser(ChooserPanel::Azione azione) {
+    if (azione == ChooserPanel::Azione::Salva && m_playlist->rowCount() == 0) return;
+    lockForChooser(true);
+    Frame1->open(azione, !m_attuale.isEmpty());
+}
+
+// While the chooser is open, the browser and the buttons under it take no input.
+void Seleziona::lockForChooser(bool locked) {
+    for (QWidget* control : std::initializer_list<QWidget*>{Drive1, Dir1, File1, Command1, Command2, Command3, Command4,
+                                                            Command5, Command6, Command7, Command8, Command9, Command10}) {
+        control->setEnabled(!locked);
+    }
+}
+
+void Seleziona::chosen(ChooserPanel::Azione azione, const QString& path) {
+    if (azione == ChooserPanel::Azione::Leggi) {
+        LeggiLista(path);
+    } else {
+        SalvaLista(path);
+    }
+}
+
+// The list file replaces the playlist and becomes the current one. A file that cannot be read, or is
+// not a list file, changes nothing: the playlist, the caption and the current list file stay.
+bool Seleziona::LeggiLista(const QString& path) {
+    std::optional<std::vector<Track>> tracks = readListFile(path);
+    if (!tracks) {
+        m_dialogs.tell(this, QStringLiteral("Il file selezionato non è valido."), Dialogs::Icon::Stop);
+        return false;
+    }
+    m_playlist->replace(std::move(*tracks));
+    m_attuale = path;
+    setWindowTitle(QStringLiteral("ZEB - ") + path);
+    return true;
+}
+
+// The playlist is saved in the file, which becomes the current list file. A file that cannot be written
+// is reported, and everything stays as it was, the old file included.
+void Seleziona::SalvaLista(const QString& path) {
+    if (!writeListFile(path, m_playlist->tracks())) {
+        m_dialogs.tell(this, QStringLiteral("Impossibile salvare la lista nel file %1.").arg(path), Dialogs::Icon::Stop);
+        return;
+    }
+    m_attuale = path;
+    setWindowTitle(QStringLiteral("ZEB - ") + path);
 }
 
 void Seleziona::addSelectedFiles() {

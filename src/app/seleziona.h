@@ -1,5 +1,6 @@
 #pragma once
 
+#include "chooserpanel.h"
 #include "playerbackend.h"
 #include "randomsource.h"
 
@@ -7,7 +8,6 @@
 
 #include <memory>
 
-class ChooserPanel;
 class Configura;
 class Dialogs;
 class FolderList;
@@ -72,6 +72,11 @@ private:
     void closeSettings();
     void openAbout();
 
+    void openChooser(ChooserPanel::Azione azione);
+    void lockForChooser(bool locked);
+    void chosen(ChooserPanel::Azione azione, const QString& path);
+    bool LeggiLista(const QString& path);
+    void SalvaLista(const QString& path);
     void addSelectedFiles();
     void removeSelectedEntry();
     void moveSelectedEntryUp();

@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <cstring>
 #include <memory>
 
 namespace {
@@ -44,7 +45,7 @@ std::optional<FolderContent> readFolder(const QString& path, const WildcardPatte
     if (!folder) return std::nullopt;
     FolderContent content;
     while (const dirent* entry = readdir(folder.get())) {
-        if (entry->d_name[0] == '.') continue;
+        if (entry->d_name[0] == '.' || std::strchr(entry->d_name, '\r')) continue;
         const QString name = QFile::decodeName(entry->d_name);
         switch (kindOf(dirfd(folder.get()), *entry)) {
             case Kind::Folder:

@@ -36,6 +36,10 @@ void MediaBrowser::pointAt(const QString& folder) {
 void MediaBrowser::setPattern(const QString& pattern) {
     m_patternText = pattern;
     m_pattern = WildcardPattern(pattern);
+    reread();
+}
+
+void MediaBrowser::reread() {
     if (!m_folder.isEmpty()) open(m_folderDrive, m_folder);
 }
 

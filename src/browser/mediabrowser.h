@@ -26,6 +26,8 @@ public:
     const QString& pattern() const { return m_patternText; }
     // Lists the folder's files anew under the new pattern.
     void setPattern(const QString& pattern);
+    // Reads the folder again, for files made or deleted since; nothing changes when it cannot be read.
+    void reread();
 
     // The names selected in the file list, in its order; afterwards nothing is selected there.
     QStringList takeSelectedFiles();

@@ -1,24 +1,38 @@
 #include "chooserpanel.h"
 
 #include "controls.h"
+#include "dialogs.h"
+#include "drives.h"
+#include "folderlist.h"
 #include "looks.h"
+#include "mediabrowser.h"
+#include "paths.h"
 #include "picturebutton.h"
 #include "twips.h"
 
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QKeyEvent>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 
-ChooserPanel::ChooserPanel(QWidget* parent) : QFrame(parent) {
+namespace {
+
+const QString kExtension = QStringLiteral(".zbl");
+
+}  // namespace
+
+ChooserPanel::ChooserPanel(Dialogs& dialogs, QWidget* parent) : QFrame(parent), m_dialogs(dialogs) {
     setObjectName(QStringLiteral("Frame1"));
     setGeometry(twipsRect(0, -90, 7575, 6220));
     looks::paint(this, looks::kYellow, looks::kTeal);
 
     Drive2 = placeListBox(new QComboBox(this), QStringLiteral("Drive2"), twipsRect(120, 265, 2895, 315),
                           looks::kYellow);
-    Dir2 = placeListBox(new QListWidget(this), QStringLiteral("Dir2"), twipsRect(120, 585, 2895, 5040),
+    Dir2 = placeListBox(new FolderList(this), QStringLiteral("Dir2"), twipsRect(120, 585, 2895, 5040),
                         looks::kYellow);
-    File2 = placeListBox(new QListWidget(this), QStringLiteral("File2"), twipsRect(3000, 270, 4470, 4965),
+    File2 = placeListBox(new QListView(this), QStringLiteral("File2"), twipsRect(3000, 270, 4470, 4965),
                          looks::kYellow);
     Text1 = placeListBox(new QLineEdit(this), QStringLiteral("Text1"), twipsRect(3020, 5270, 4455, 295),
                          looks::kGreen);
@@ -28,5 +42,77 @@ ChooserPanel::ChooserPanel(QWidget* parent) : QFrame(parent) {
     Command12 = place(new PictureButton(QStringLiteral(":/pictures/cancel.svg"),
                                         QStringLiteral("Annulla l'operazione"), this),
                       QStringLiteral("Command12"), twipsRect(3790, 5600, 3675, 450));
+
+    m_browser = new MediaBrowser(Drives::ofThisComputer(), Drive2, Dir2, File2);
+    m_browser->setPattern(QStringLiteral("*") + kExtension);
+    File2->setSelectionMode(QAbstractItemView::SingleSelection);
+    File2->installEventFilter(this);
+    connect(File2->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+        const QString name = selectedFile();
+        if (!name.isEmpty()) Text1->setText(name);
+    });
+    connect(File2, &QListView::doubleClicked, this, &ChooserPanel::confirm);
+    connect(Command11, &QPushButton::clicked, this, &ChooserPanel::confirm);
+    connect(Command12, &QPushButton::clicked, this, &ChooserPanel::closePanel);
     hide();
+}
+
+void ChooserPanel::open(Azione azione, bool hasCurrentListFile) {
+    m_azione = azione;
+    show();
+    raise();
+    if (azione == Azione::Salva) {
+        Text1->setReadOnly(false);
+        if (!hasCurrentListFile) Text1->setText(QStringLiteral("NuovaLista") + kExtension);
+    } else {
+        Text1->setReadOnly(true);
+        Text1->clear();
+    }
+    // The chooser starts in the process's working folder, read when it is first wanted.
+    if (m_browser->folder().isEmpty()) {
+        m_browser->pointAt(QDir::currentPath());
+    } else {
+        m_browser->reread();
+    }
+}
+
+void ChooserPanel::confirm() {
+    if (Text1->text().isEmpty()) return;
+    QString path = joinPath(m_browser->folder(), Text1->text());
+    if (!path.endsWith(kExtension, Qt::CaseInsensitive)) path += kExtension;
+    Q_EMIT confirmed(m_azione, path);
+    closePanel();
+}
+
+void ChooserPanel::closePanel() {
+    hide();
+    Q_EMIT closed();
+}
+
+QString ChooserPanel::selectedFile() const {
+    const QModelIndexList selected = File2->selectionModel()->selectedRows();
+    return selected.isEmpty() ? QString() : selected.first().data().toString();
+}
+
+// The Delete key in the file list deletes the selected list file, once the user confirms.
+bool ChooserPanel::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == File2 && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete) {
+        deleteSelectedFile();
+        return true;
+    }
+    return QFrame::eventFilter(watched, event);
+}
+
+void ChooserPanel::deleteSelectedFile() {
+    const QString name = selectedFile();
+    if (name.isEmpty() || !m_dialogs.askYesNo(this, QStringLiteral("Eliminare definitivamente il file?"))) return;
+    const QString path = joinPath(m_browser->folder(), name);
+    if (!QFile::remove(path)) {
+        m_dialogs.tell(this, QStringLiteral("Impossibile eliminare il file %1.").arg(path), Dialogs::Icon::Stop);
+        return;
+    }
+    Q_EMIT listFileDeleted(path);
+    m_browser->reread();
+    Text1->clear();
 }

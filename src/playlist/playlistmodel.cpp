@@ -64,8 +64,10 @@ void PlaylistModel::swapWithNext(int row) {
     endMoveRows();
 }
 
-void PlaylistModel::clear() {
+void PlaylistModel::clear() { replace({}); }
+
+void PlaylistModel::replace(std::vector<Track> tracks) {
     beginResetModel();
-    m_tracks.clear();
+    m_tracks = std::move(tracks);
     endResetModel();
 }

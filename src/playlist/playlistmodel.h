@@ -27,6 +27,8 @@ public:
     // case. When the result would pass kMaxEntries, only the first tracks that fit are appended; returns
     // how many of them were.
     qsizetype add(const std::vector<Track>& tracks);
+    // Takes the tracks of a list file as they stand.
+    void replace(std::vector<Track> tracks);
     int remove(int row);
     int moveUp(int row);
     int moveDown(int row);

@@ -1,11 +1,11 @@
 #include "settingsfile.h"
 
+#include "savefile.h"
 #include "settingscodec.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 namespace {
@@ -36,8 +36,5 @@ SettingsRecord LeggiConfig(const QString& path) {
 bool SalvaConfig(const QString& path, const SettingsRecord& record) {
     const QByteArray previous = readAll(path);
     QDir().mkpath(QFileInfo(path).absolutePath());
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return false;
-    file.write(encodeSettings(record, previous));
-    return file.commit();
+    return saveWholeFile(path, encodeSettings(record, previous));
 }

@@ -1,4 +1,5 @@
 #include "configura.h"
+#include "listfile.h"
 #include "selezionatest.h"
 #include "settingscodec.h"
 
@@ -124,7 +125,8 @@ TEST_F(PlaylistEditingTest, RemovingAndMovingKeepTheSelectionOnTheEntryAndShowIt
 
 TEST_F(PlaylistEditingTest, ANewListIsBegunOnlyOnYesAndForgetsTheListFile) {
     SettingsRecord record = LeggiConfig(settingsPath());
-    record.currentListFile = QStringLiteral("/liste/Rock.zbl");
+    record.currentListFile = QDir(programFolder()).filePath(QStringLiteral("Rock.zbl"));
+    ASSERT_TRUE(writeListFile(record.currentListFile, {}));
     ASSERT_TRUE(SalvaConfig(settingsPath(), record));
     Seleziona& window = start();
     selectFiles({0});
@@ -133,7 +135,7 @@ TEST_F(PlaylistEditingTest, ANewListIsBegunOnlyOnYesAndForgetsTheListFile) {
     dialogs.yesNoAnswers = {false, true, true};
     click("Command10");
     EXPECT_EQ(rows("List2").size(), 1);
-    EXPECT_EQ(window.attuale(), QStringLiteral("/liste/Rock.zbl"));
+    EXPECT_EQ(window.attuale(), record.currentListFile);
     click("Command10");
     EXPECT_TRUE(rows("List2").isEmpty());
     EXPECT_TRUE(window.attuale().isEmpty());

@@ -35,6 +35,7 @@ TEST_F(SelezionaTest, StartUpAppliesTheStoredRecordToEveryWindow) {
     ASSERT_TRUE(SalvaConfig(settingsPath(), storedRecord()));
     Seleziona& window = start();
     EXPECT_EQ(window.attuale(), storedRecord().currentListFile);
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("ZEB - ") + storedRecord().currentListFile);
     EXPECT_EQ(window.pos(), QPoint(100, 50));
     EXPECT_EQ(window.visore().pos(), QPoint(20, 30));
     EXPECT_TRUE(window.visore().scala());

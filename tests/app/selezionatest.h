@@ -1,6 +1,7 @@
 #pragma once
 
 #include "fakedialogs.h"
+#include "listfile.h"
 #include "quietplayer.h"
 #include "seleziona.h"
 #include "settingsfile.h"
@@ -21,23 +22,27 @@ inline QByteArray contentOf(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-inline SettingsRecord storedRecord() {
-    SettingsRecord record;
-    record.currentListFile = QStringLiteral("/home/anna/liste/Rock.zbl");
-    record.continuo = true;
-    record.clicco = 1;
-    record.viewer = {300, 450};
-    record.main = {1500, 750};
-    record.scala = true;
-    record.formats = {{QStringLiteral("mp3"), true}, {QStringLiteral("avi"), false}};
-    return record;
-}
 
 // The main window started on a program folder of its own, with the boxes it shows answered by a script.
 class SelezionaTest : public testing::Test {
 protected:
     QString programFolder() const { return m_folder.path(); }
     QString settingsPath() const { return m_folder.filePath(QStringLiteral("ZEBcfg.dat")); }
+
+    // A record naming a list file that exists, holding no tracks.
+    SettingsRecord storedRecord() const {
+        const QString listFile = m_folder.filePath(QStringLiteral("Rock.zbl"));
+        EXPECT_TRUE(writeListFile(listFile, {}));
+        SettingsRecord record;
+        record.currentListFile = listFile;
+        record.continuo = true;
+        record.clicco = 1;
+        record.viewer = {300, 450};
+        record.main = {1500, 750};
+        record.scala = true;
+        record.formats = {{QStringLiteral("mp3"), true}, {QStringLiteral("avi"), false}};
+        return record;
+    }
 
     Seleziona& start() {
         m_window = std::make_unique<Seleziona>(dialogs, programFolder(), settingsPath(), quietFastPlayer());

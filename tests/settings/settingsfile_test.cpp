@@ -1,4 +1,5 @@
 #include "settingsfile.h"
+#include "filesizelimit.h"
 #include "settingscodec.h"
 
 #include <QDir>
@@ -50,6 +51,20 @@ TEST(SettingsFile, WrittenRecordReadsBackAndTheOldTailStays) {
     const QByteArray written = contentOf(path);
     ASSERT_EQ(written.size(), tail.size());
     EXPECT_EQ(written.mid(14 * 128), tail.mid(14 * 128));
+}
+
+TEST(SettingsFile, AFullDiskLeavesTheOldFileAsItWas) {
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("ZEBcfg.dat"));
+    ASSERT_TRUE(SalvaConfig(path, sample()));
+    const QByteArray before = contentOf(path);
+    SettingsRecord longer = sample();
+    longer.formats.assign(20, {QStringLiteral("mp3"), true});
+    {
+        const FileSizeLimit diskFull(before.size());
+        EXPECT_FALSE(SalvaConfig(path, longer));
+    }
+    EXPECT_EQ(contentOf(path), before);
 }
 
 TEST(SettingsFile, UnreadableOrUnwritablePlaces) {
