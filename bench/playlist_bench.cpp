@@ -1,11 +1,13 @@
 // The playlist: adding files with the removal of repeated paths, against the pairwise walk, and the
 // playlist view at its largest.
 #include "figures.h"
+#include "listfile.h"
 #include "pairwisewalk.h"
 #include "playlistmodel.h"
 
 #include <QApplication>
 #include <QListView>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -110,6 +112,27 @@ void removeAndMoveInFullPlaylist(benchmark::State& state) {
 }
 BENCHMARK(removeAndMoveInFullPlaylist)->Unit(benchmark::kMillisecond);
 
+// A list file of the largest playlist: written, then read and shown.
+void writeFullListFile(benchmark::State& state) {
+    const std::vector<Track> full = tracks(0, PlaylistModel::kMaxEntries);
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("Grande.zbl"));
+    for (auto _ : state) writeListFile(path, full);
+}
+BENCHMARK(writeFullListFile)->Unit(benchmark::kMillisecond);
+
+void readAndShowFullListFile(benchmark::State& state) {
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("Grande.zbl"));
+    writeListFile(path, tracks(0, PlaylistModel::kMaxEntries));
+    FullPlaylist playlist;
+    for (auto _ : state) {
+        playlist.model().replace(*readListFile(path));
+        benchmark::DoNotOptimize(playlist.view().grab());
+    }
+}
+BENCHMARK(readAndShowFullListFile)->Unit(benchmark::kMillisecond);
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -129,5 +152,9 @@ int main(int argc, char* argv[]) {
                          "ms", 16);
         Figures::verdict("Remove the first entry, move the last one up",
                          figures.milliseconds("removeAndMoveInFullPlaylist"), "ms", 16);
+        Figures::verdict("Write a list file of 32,767 tracks", figures.milliseconds("writeFullListFile"),
+                         "ms", 50);
+        Figures::verdict("Read it and show it in the playlist",
+                         figures.milliseconds("readAndShowFullListFile"), "ms", 100);
     });
 }

@@ -4,9 +4,9 @@
 #include "controls.h"
 #include "dialogs.h"
 #include "drives.h"
-#include "listfile.h"
 #include "folderlist.h"
 #include "hintline.h"
+#include "listfile.h"
 #include "looks.h"
 #include "mediabrowser.h"
 #include "mediaplayer.h"
@@ -311,8 +311,9 @@ void Seleziona::openChooser(ChooserPanel::Azione azione) {
 
 // While the chooser is open, the browser and the buttons under it take no input.
 void Seleziona::lockForChooser(bool locked) {
-    for (QWidget* control : std::initializer_list<QWidget*>{Drive1, Dir1, File1, Command1, Command2, Command3, Command4,
-                                                            Command5, Command6, Command7, Command8, Command9, Command10}) {
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{Drive1, Dir1, File1, Command1, Command2, Command3, Command4,
+                                         Command5, Command6, Command7, Command8, Command9, Command10}) {
         control->setEnabled(!locked);
     }
 }
@@ -343,7 +344,8 @@ bool Seleziona::LeggiLista(const QString& path) {
 // is reported, and everything stays as it was, the old file included.
 void Seleziona::SalvaLista(const QString& path) {
     if (!writeListFile(path, m_playlist->tracks())) {
-        m_dialogs.tell(this, QStringLiteral("Impossibile salvare la lista nel file %1.").arg(path), Dialogs::Icon::Stop);
+        m_dialogs.tell(this, QStringLiteral("Impossibile salvare la lista nel file %1.").arg(path),
+                       Dialogs::Icon::Stop);
         return;
     }
     m_attuale = path;

@@ -106,10 +106,12 @@ bool ChooserPanel::eventFilter(QObject* watched, QEvent* event) {
 
 void ChooserPanel::deleteSelectedFile() {
     const QString name = selectedFile();
-    if (name.isEmpty() || !m_dialogs.askYesNo(this, QStringLiteral("Eliminare definitivamente il file?"))) return;
+    if (name.isEmpty() || !m_dialogs.askYesNo(this, QStringLiteral("Eliminare definitivamente il file?")))
+        return;
     const QString path = joinPath(m_browser->folder(), name);
     if (!QFile::remove(path)) {
-        m_dialogs.tell(this, QStringLiteral("Impossibile eliminare il file %1.").arg(path), Dialogs::Icon::Stop);
+        m_dialogs.tell(this, QStringLiteral("Impossibile eliminare il file %1.").arg(path),
+                       Dialogs::Icon::Stop);
         return;
     }
     Q_EMIT listFileDeleted(path);

@@ -64,7 +64,9 @@ void PlaylistModel::swapWithNext(int row) {
     endMoveRows();
 }
 
-void PlaylistModel::clear() { replace({}); }
+void PlaylistModel::clear() {
+    replace({});
+}
 
 void PlaylistModel::replace(std::vector<Track> tracks) {
     beginResetModel();

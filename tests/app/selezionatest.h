@@ -22,7 +22,6 @@ inline QByteArray contentOf(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-
 // The main window started on a program folder of its own, with the boxes it shows answered by a script.
 class SelezionaTest : public testing::Test {
 protected:

@@ -1,5 +1,5 @@
-#include "filesizelimit.h"
 #include "listfile.h"
+#include "filesizelimit.h"
 #include "qtprinting.h"
 
 #include <QFile>
@@ -11,12 +11,14 @@
 
 namespace {
 
-const std::vector<Track> kAlbaTramonto = {{QStringLiteral("Alba"), QStringLiteral("C:\\Musica\\Alba.mp3")},
-                                          {QStringLiteral("Tramonto"), QStringLiteral("C:\\Musica\\Tramonto.wma")}};
+const std::vector<Track> kAlbaTramonto = {
+    {QStringLiteral("Alba"), QStringLiteral("C:\\Musica\\Alba.mp3")},
+    {QStringLiteral("Tramonto"), QStringLiteral("C:\\Musica\\Tramonto.wma")}};
 
 std::vector<Track> tracks(std::initializer_list<std::pair<const char*, const char*>> entries) {
     std::vector<Track> result;
-    for (const auto& [name, path] : entries) result.push_back({QString::fromUtf8(name), QString::fromUtf8(path)});
+    for (const auto& [name, path] : entries)
+        result.push_back({QString::fromUtf8(name), QString::fromUtf8(path)});
     return result;
 }
 
@@ -57,7 +59,8 @@ TEST(ListFile, ReaderAcceptsWhatTheFormatAllows) {
          tracks({{"Al\nba", "/m/Alba.mp3"}})},
         {"Windows-1252", "Lista ZEB\r\n 1 \r\nCaff\xe8\r\nC:\\Musica\\Caff\xe8.mp3\r\n",
          tracks({{"Caffè", "C:\\Musica\\Caffè.mp3"}})},
-        {"UTF-8", "Lista ZEB\r\n 1 \r\nCaff\xc3\xa8\r\n/m/Caff\xc3\xa8.mp3\r\n", tracks({{"Caffè", "/m/Caffè.mp3"}})},
+        {"UTF-8", "Lista ZEB\r\n 1 \r\nCaff\xc3\xa8\r\n/m/Caff\xc3\xa8.mp3\r\n",
+         tracks({{"Caffè", "/m/Caffè.mp3"}})},
     };
     for (const Case& c : cases) EXPECT_EQ(decodeListFile(c.bytes), c.tracks) << c.what;
 }
@@ -88,7 +91,8 @@ TEST(ListFile, EveryPlaylistReadsBackAsItWasWritten) {
     for (int round = 0; round < 200; ++round) {
         std::vector<Track> list(random() % 6);
         for (Track& track : list) {
-            for (int i = int(random() % 12); i > 0; --i) track.displayName += characters[int(random() % characters.size())];
+            for (int i = int(random() % 12); i > 0; --i)
+                track.displayName += characters[int(random() % characters.size())];
             track.path = QStringLiteral("/m/") + track.displayName + QStringLiteral(".mp3");
         }
         // A surrogate pair cut in two is no text at all.

@@ -1,7 +1,7 @@
 #pragma once
 
-#include <csignal>
 #include <sys/resource.h>
+#include <csignal>
 
 // While it lives, no file of this process may grow beyond the given size: writes past it fail as they
 // would on a full disk. Works for root too, unlike a folder without permissions.
