@@ -33,7 +33,7 @@ ffmpeg -loglevel error -f lavfi -i testsrc=duration=30:size=320x240:rate=25 -pix
 export DISPLAY=:$((60 + RANDOM % 30))
 Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
 sleep 1
-"$work/zeb" >/dev/null 2>&1 &
+(cd "$work" && exec ./zeb) >/dev/null 2>&1 &
 pid=$!
 sleep 2
 
@@ -56,6 +56,9 @@ xdotool keydown ctrl; click $(file_line 9); xdotool keyup ctrl
 click 40 262          # add the video
 click 200 282         # select the third entry of the playlist: its path shows in the hint line
 shoot main-window
+click 32 366          # save the list: the chooser opens over the browser and the playlist
+shoot chooser
+click 375 382         # its cancel button
 xdotool mousemove 200 320 click --repeat 2 --delay 80 1; sleep 2   # play the video, the sixth entry
 shoot viewer '\[ZEB\]'
 click 124 557         # "Scala" (the viewer stands at 100, 100)
