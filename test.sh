@@ -1,8 +1,25 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds ZEB and every test with warnings as errors, and runs the tests.
+# Installs what is missing, then runs every stage of the tests and exits non-zero on any failure:
+#  1. unit, widget, real-playback, installation and end-to-end tests, built with warnings as errors;
+#  2. the same tests built with AddressSanitizer and UndefinedBehaviorSanitizer;
+#  3. the list-file and settings-file readers fuzzed with libFuzzer, 30 seconds each.
 set -euo pipefail
 cd "$(dirname "$0")"
 scripts/install-deps.sh test
+
+echo "== 1. tests"
 cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZEB_WARNINGS_AS_ERRORS=ON -DZEB_TESTS=ON
 cmake --build build/test
-ctest --test-dir build/test --output-on-failure --timeout 120
+ctest --test-dir build/test --output-on-failure --timeout 180 -j 2
+
+echo "== 2. tests under AddressSanitizer and UndefinedBehaviorSanitizer"
+# One translation unit per target and line tables only: the second build of everything stays short.
+cmake -S . -B build/sanitize -G Ninja -DCMAKE_BUILD_TYPE= -DCMAKE_CXX_FLAGS=-g1 -DCMAKE_UNITY_BUILD=ON \
+    -DZEB_WARNINGS_AS_ERRORS=ON -DZEB_TESTS=ON -DZEB_SANITIZE=ON
+cmake --build build/sanitize
+ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+    LSAN_OPTIONS="suppressions=$PWD/tests/sanitizers/lsan.supp:print_suppressions=0" \
+    ctest --test-dir build/sanitize --output-on-failure --timeout 300 -j 2 -E '^installation$'
+
+echo "== 3. fuzzing"
+tests/fuzz/run.sh 30

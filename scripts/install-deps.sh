@@ -5,7 +5,9 @@ set -euo pipefail
 
 build_packages=(g++ cmake ninja-build pkgconf qt6-base-dev qt6-svg-dev qt6-qpa-plugins
                 qt6-translations-l10n fonts-dejavu-core libmpv-dev libqt6opengl6-dev)
-test_packages=(libgtest-dev)
+# Tests: GoogleTest; the end-to-end test's display, accessibility bus, pointer and sample media; the
+# fuzzers' clang and its runtime.
+test_packages=(libgtest-dev xvfb xdotool ffmpeg dbus at-spi2-core python3-pyatspi clang libclang-rt-14-dev)
 bench_packages=(libbenchmark-dev)
 
 case "${1:-}" in

@@ -68,12 +68,12 @@ Seleziona::Seleziona(Dialogs& dialogs, QString programFolder, QString settingsPa
 Seleziona::~Seleziona() = default;
 
 void Seleziona::buildBrowser() {
-    Drive1 = placeListBox(new QComboBox(this), QStringLiteral("Drive1"), twipsRect(120, 130, 2895, 315),
-                          looks::kYellow);
-    Dir1 = placeListBox(new FolderList(this), QStringLiteral("Dir1"), twipsRect(120, 470, 2895, 3240),
-                        looks::kYellow);
-    File1 = placeListBox(new QListView(this), QStringLiteral("File1"), twipsRect(3000, 120, 4470, 3600),
-                         looks::kYellow);
+    Drive1 = placeListBox(new QComboBox(this), QStringLiteral("Drive1"), QStringLiteral("Unità"),
+                          twipsRect(120, 130, 2895, 315), looks::kYellow);
+    Dir1 = placeListBox(new FolderList(this), QStringLiteral("Dir1"), QStringLiteral("Cartelle"),
+                        twipsRect(120, 470, 2895, 3240), looks::kYellow);
+    File1 = placeListBox(new QListView(this), QStringLiteral("File1"), QStringLiteral("File multimediali"),
+                         twipsRect(3000, 120, 4470, 3600), looks::kYellow);
     m_browser = new MediaBrowser(Drives::ofThisComputer(), Drive1, Dir1, File1);
     connect(File1, &QListView::doubleClicked, this, &Seleziona::mediaFileDoubleClicked);
 }
@@ -124,8 +124,8 @@ void Seleziona::buildButtons() {
 
 void Seleziona::buildPlaylist() {
     m_playlist = new PlaylistModel(this);
-    List2 = placeListBox(new QListView(this), QStringLiteral("List2"), twipsRect(1560, 3720, 5910, 2400),
-                         looks::kGreen);
+    List2 = placeListBox(new QListView(this), QStringLiteral("List2"), QStringLiteral("Lista dei brani"),
+                         twipsRect(1560, 3720, 5910, 2400), looks::kGreen);
     List2->setModel(m_playlist);
     List2->setUniformItemSizes(true);
     List2->setEditTriggers(QAbstractItemView::NoEditTriggers);

@@ -14,10 +14,13 @@ Control* place(Control* control, const QString& name, const QRect& geometry) {
     return control;
 }
 
-// The drive, folder, file and list boxes: bold 8.25-point text of their colour on black.
+// The drive, folder, file and list boxes: bold 8.25-point text of their colour on black. Their
+// accessible name tells screen readers, and tests, which list is which.
 template <typename Control>
-Control* placeListBox(Control* control, const QString& name, const QRect& geometry, const QColor& text) {
+Control* placeListBox(Control* control, const QString& name, const QString& accessibleName,
+                      const QRect& geometry, const QColor& text) {
     place(control, name, geometry);
+    control->setAccessibleName(accessibleName);
     control->setFont(looks::boldFont(8.25));
     looks::paint(control, text, looks::kBlack);
     return control;

@@ -119,7 +119,7 @@ bool MediaPlayer::ensureBackend() {
             this, [this, error] { Q_EMIT unavailable(error); }, Qt::QueuedConnection);
         return false;
     }
-    m_layout->replaceWidget(m_screen, m_backend->videoArea());
+    delete m_layout->replaceWidget(m_screen, m_backend->videoArea());  // the layout item is ours to delete
     delete m_screen;
     m_screen = m_backend->videoArea();
     m_backend->setVolume(m_volume->value());

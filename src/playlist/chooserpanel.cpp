@@ -28,14 +28,14 @@ ChooserPanel::ChooserPanel(Dialogs& dialogs, QWidget* parent) : QFrame(parent), 
     setGeometry(twipsRect(0, -90, 7575, 6220));
     looks::paint(this, looks::kYellow, looks::kTeal);
 
-    Drive2 = placeListBox(new QComboBox(this), QStringLiteral("Drive2"), twipsRect(120, 265, 2895, 315),
-                          looks::kYellow);
-    Dir2 = placeListBox(new FolderList(this), QStringLiteral("Dir2"), twipsRect(120, 585, 2895, 5040),
-                        looks::kYellow);
-    File2 = placeListBox(new QListView(this), QStringLiteral("File2"), twipsRect(3000, 270, 4470, 4965),
-                         looks::kYellow);
-    Text1 = placeListBox(new QLineEdit(this), QStringLiteral("Text1"), twipsRect(3020, 5270, 4455, 295),
-                         looks::kGreen);
+    Drive2 = placeListBox(new QComboBox(this), QStringLiteral("Drive2"), QStringLiteral("Unità delle liste"),
+                          twipsRect(120, 265, 2895, 315), looks::kYellow);
+    Dir2 = placeListBox(new FolderList(this), QStringLiteral("Dir2"), QStringLiteral("Cartelle delle liste"),
+                        twipsRect(120, 585, 2895, 5040), looks::kYellow);
+    File2 = placeListBox(new QListView(this), QStringLiteral("File2"), QStringLiteral("File delle liste"),
+                         twipsRect(3000, 270, 4470, 4965), looks::kYellow);
+    Text1 = placeListBox(new QLineEdit(this), QStringLiteral("Text1"), QStringLiteral("Nome del file"),
+                         twipsRect(3020, 5270, 4455, 295), looks::kGreen);
     Command11 = place(new PictureButton(QStringLiteral(":/pictures/confirm.svg"),
                                         QStringLiteral("Conferma il file selezionato"), this),
                       QStringLiteral("Command11"), twipsRect(130, 5600, 3675, 450));

@@ -1,5 +1,6 @@
 #include "settingsfile.h"
 
+#include "installation.h"
 #include "savefile.h"
 #include "settingscodec.h"
 
@@ -21,7 +22,7 @@ QByteArray readAll(const QString& path) {
 }  // namespace
 
 QString settingsFilePath(const QString& programFolder) {
-    const QString folder = QFileInfo(programFolder).isWritable()
+    const QString folder = !isInstalled(programFolder) && QFileInfo(programFolder).isWritable()
                                ? programFolder
                                : QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
     return QDir(folder).filePath(kFileName);

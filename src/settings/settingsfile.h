@@ -2,8 +2,9 @@
 
 #include "settingsrecord.h"
 
-// ZEBcfg.dat lives in the program's own folder when that folder is writable, otherwise in the user's
-// configuration folder for ZEB. Reading and writing both go by this one rule.
+// ZEBcfg.dat lives in the program's own folder when that folder is writable, otherwise, and always for
+// an installed program, in the user's configuration folder for ZEB. Reading and writing both go by
+// this one rule.
 QString settingsFilePath(const QString& programFolder);
 
 // Reads the settings file. A file that is missing is created empty, as the Windows program does;
