@@ -4,6 +4,7 @@
 #include "mpvvideowidget.h"
 
 #include <QFile>
+#include <QOpenGLContext>
 #include <QWidget>
 
 #include <mpv/client.h>
@@ -23,8 +24,12 @@ void setFlag(mpv_handle* mpv, const char* name, bool value) {
 
 }  // namespace
 
-std::unique_ptr<PlayerBackend> MpvBackend::create(Listener& listener, QWidget* parent, const Options& options,
+std::unique_ptr<PlayerBackend> MpvBackend::create(Listener& listener, QWidget* parent, const Options& wanted,
                                                   QString* error) {
+    Options options = wanted;
+    // Without OpenGL the picture could never be drawn, and a video would wait for it for ever: then
+    // files play without one.
+    if (options.drawVideo && !QOpenGLContext().create()) options.drawVideo = false;
     // libmpv refuses to start unless numbers are formatted the C way; Qt sets the locale from the
     // environment.
     std::setlocale(LC_NUMERIC, "C");
