@@ -3,11 +3,11 @@
 #include "mediaplayer.h"
 #include "selezionatest.h"
 #include "visore.h"
+#include "waituntil.h"
 #include "wavfile.h"
 
 #include <QCheckBox>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QListView>
 #include <QPushButton>
 #include <QRadioButton>
@@ -27,16 +27,6 @@ protected:
         SettingsRecord record;
         record.formats = {{QStringLiteral("wav"), true}};
         EXPECT_TRUE(SalvaConfig(settingsPath(), record));
-    }
-
-    // Lets the player work until the condition holds; false when it did not within the time.
-    static bool waitUntil(const std::function<bool()>& condition, int milliseconds = 10000) {
-        QElapsedTimer clock;
-        clock.start();
-        while (!condition() && clock.elapsed() < milliseconds) {
-            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
-        }
-        return condition();
     }
 
     QListView* list(const char* name) { return control<QListView>(QLatin1String(name)); }

@@ -3,11 +3,11 @@
 #include "qtprinting.h"
 #include "quietplayer.h"
 #include "sequencer.h"
+#include "waituntil.h"
 #include "wavfile.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -43,16 +43,6 @@ protected:
         EXPECT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(QByteArray(4096, '\x5a'));
         return {QString::fromUtf8(name), path};
-    }
-
-    // Lets the player work until the condition holds; false when it did not within the time.
-    static bool waitUntil(const std::function<bool()>& condition, int milliseconds = 10000) {
-        QElapsedTimer clock;
-        clock.start();
-        while (!condition() && clock.elapsed() < milliseconds) {
-            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
-        }
-        return condition();
     }
 
     QTemporaryDir folder;
