@@ -22,6 +22,26 @@ void setFlag(mpv_handle* mpv, const char* name, bool value) {
     mpv_set_property(mpv, name, MPV_FORMAT_FLAG, &flag);
 }
 
+// libmpv's options, "name=value".
+QStringList settingsFor(const PlayerBackend::Options& options) {
+    return QStringList{
+               QStringLiteral("vo=%1").arg(options.drawVideo ? QStringLiteral("libmpv")
+                                                             : QStringLiteral("null")),
+               QStringLiteral("osc=no"),
+               QStringLiteral("idle=yes"),
+               QStringLiteral("keep-open=no"),
+               QStringLiteral("audio-display=no"),
+               QStringLiteral("input-default-bindings=no"),
+               QStringLiteral("input-vo-keyboard=no"),
+               // Without a sound device a file still plays, silently, and ends as played.
+               QStringLiteral("audio-fallback-to-null=yes"),
+               // A file ends when its sound has played out; the next one then starts at once, instead of
+               // waiting for the sound of the last one to drain.
+               QStringLiteral("gapless-audio=no"),
+           } +
+           options.extra;
+}
+
 }  // namespace
 
 std::unique_ptr<PlayerBackend> MpvBackend::create(Listener& listener, QWidget* parent, const Options& wanted,
@@ -38,22 +58,7 @@ std::unique_ptr<PlayerBackend> MpvBackend::create(Listener& listener, QWidget* p
         *error = QStringLiteral("libmpv non si avvia");
         return nullptr;
     }
-    QStringList settings = {
-        QStringLiteral("vo=%1").arg(options.drawVideo ? QStringLiteral("libmpv") : QStringLiteral("null")),
-        QStringLiteral("osc=no"),
-        QStringLiteral("idle=yes"),
-        QStringLiteral("keep-open=no"),
-        QStringLiteral("audio-display=no"),
-        QStringLiteral("input-default-bindings=no"),
-        QStringLiteral("input-vo-keyboard=no"),
-        // Without a sound device a file still plays, silently, and ends as played.
-        QStringLiteral("audio-fallback-to-null=yes"),
-        // A file ends when its sound has played out; the next one then starts at once, instead of
-        // waiting for the sound of the last one to drain.
-        QStringLiteral("gapless-audio=no"),
-    };
-    settings += options.extra;
-    for (const QString& setting : settings) {
+    for (const QString& setting : settingsFor(options)) {
         const QByteArray name = setting.section(QLatin1Char('='), 0, 0).toUtf8();
         const QByteArray value = setting.section(QLatin1Char('='), 1).toUtf8();
         mpv_set_option_string(mpv, name.constData(), value.constData());
