@@ -2,6 +2,7 @@
 
 #include "configura.h"
 #include "controls.h"
+#include "deletekey.h"
 #include "dialogs.h"
 #include "drives.h"
 #include "folderlist.h"
@@ -24,7 +25,6 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDesktopServices>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -52,11 +52,13 @@ Seleziona::Seleziona(Dialogs& dialogs, QString programFolder, QString settingsPa
     setFixedSize(twipsRect(0, 0, 7575, 6720).size());
     looks::paint(this, looks::kYellow, looks::kBlue);
 
-    buildBrowser();
+    // One look at the mounted file systems; the browser and the chooser each keep their own folders on them.
+    const Drives drives = Drives::ofThisComputer();
+    buildBrowser(drives);
     buildButtons();
     buildPlaylist();
     buildHintStrip();
-    Frame1 = new ChooserPanel(m_dialogs, this);
+    Frame1 = new ChooserPanel(m_dialogs, drives, this);
     connect(Frame1, &ChooserPanel::confirmed, this, &Seleziona::chosen);
     connect(Frame1, &ChooserPanel::closed, this, [this] { lockForChooser(false); });
     connect(Frame1, &ChooserPanel::listFileDeleted, this, [this](const QString& path) {
@@ -67,14 +69,14 @@ Seleziona::Seleziona(Dialogs& dialogs, QString programFolder, QString settingsPa
 
 Seleziona::~Seleziona() = default;
 
-void Seleziona::buildBrowser() {
+void Seleziona::buildBrowser(const Drives& drives) {
     Drive1 = placeListBox(new QComboBox(this), QStringLiteral("Drive1"), QStringLiteral("Unità"),
                           twipsRect(120, 130, 2895, 315), looks::kYellow);
     Dir1 = placeListBox(new FolderList(this), QStringLiteral("Dir1"), QStringLiteral("Cartelle"),
                         twipsRect(120, 470, 2895, 3240), looks::kYellow);
     File1 = placeListBox(new QListView(this), QStringLiteral("File1"), QStringLiteral("File multimediali"),
                          twipsRect(3000, 120, 4470, 3600), looks::kYellow);
-    m_browser = new MediaBrowser(Drives::ofThisComputer(), Drive1, Dir1, File1);
+    m_browser = new MediaBrowser(drives, Drive1, Dir1, File1);
     connect(File1, &QListView::doubleClicked, this, &Seleziona::mediaFileDoubleClicked);
 }
 
@@ -129,7 +131,8 @@ void Seleziona::buildPlaylist() {
     List2->setModel(m_playlist);
     List2->setUniformItemSizes(true);
     List2->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    List2->installEventFilter(this);
+    // The Delete key in the playlist removes the selected entry, as the remove button does.
+    onDeleteKey(List2, [this] { removeSelectedEntry(); });
     connect(List2, &QListView::clicked, this, &Seleziona::showSelectedPath);
     connect(List2, &QListView::doubleClicked, this, &Seleziona::playSelectedEntry);
     connect(List2->selectionModel(), &QItemSelectionModel::selectionChanged, this,
@@ -406,16 +409,6 @@ void Seleziona::selectEntry(int row) {
 void Seleziona::showSelectedPath() {
     const int row = selectedEntry();
     if (row >= 0) m_hints->show(m_playlist->pathAt(row));
-}
-
-// The Delete key in the playlist removes the selected entry, as the remove button does.
-bool Seleziona::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == List2 && event->type() == QEvent::KeyPress &&
-        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete) {
-        removeSelectedEntry();
-        return true;
-    }
-    return QWidget::eventFilter(watched, event);
 }
 
 void Seleziona::stopViewer() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "chooserpanel.h"
+#include "drives.h"
 #include "playerbackend.h"
 #include "randomsource.h"
 
@@ -50,13 +51,12 @@ public:
     const QString& attuale() const { return m_attuale; }
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private:
-    void buildBrowser();
+    void buildBrowser(const Drives& drives);
     void buildButtons();
     void buildPlaylist();
     void buildHintStrip();

@@ -1,6 +1,7 @@
 #include "chooserpanel.h"
 
 #include "controls.h"
+#include "deletekey.h"
 #include "dialogs.h"
 #include "drives.h"
 #include "folderlist.h"
@@ -13,7 +14,6 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListView>
 
@@ -23,7 +23,8 @@ const QString kExtension = QStringLiteral(".zbl");
 
 }  // namespace
 
-ChooserPanel::ChooserPanel(Dialogs& dialogs, QWidget* parent) : QFrame(parent), m_dialogs(dialogs) {
+ChooserPanel::ChooserPanel(Dialogs& dialogs, Drives drives, QWidget* parent)
+    : QFrame(parent), m_dialogs(dialogs) {
     setObjectName(QStringLiteral("Frame1"));
     setGeometry(twipsRect(0, -90, 7575, 6220));
     looks::paint(this, looks::kYellow, looks::kTeal);
@@ -43,10 +44,11 @@ ChooserPanel::ChooserPanel(Dialogs& dialogs, QWidget* parent) : QFrame(parent), 
                                         QStringLiteral("Annulla l'operazione"), this),
                       QStringLiteral("Command12"), twipsRect(3790, 5600, 3675, 450));
 
-    m_browser = new MediaBrowser(Drives::ofThisComputer(), Drive2, Dir2, File2);
+    m_browser = new MediaBrowser(std::move(drives), Drive2, Dir2, File2);
     m_browser->setPattern(QStringLiteral("*") + kExtension);
     File2->setSelectionMode(QAbstractItemView::SingleSelection);
-    File2->installEventFilter(this);
+    // The Delete key in the file list deletes the selected list file, once the user confirms.
+    onDeleteKey(File2, [this] { deleteSelectedFile(); });
     connect(File2->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
         const QString name = selectedFile();
         if (!name.isEmpty()) Text1->setText(name);
@@ -92,16 +94,6 @@ void ChooserPanel::closePanel() {
 QString ChooserPanel::selectedFile() const {
     const QModelIndexList selected = File2->selectionModel()->selectedRows();
     return selected.isEmpty() ? QString() : selected.first().data().toString();
-}
-
-// The Delete key in the file list deletes the selected list file, once the user confirms.
-bool ChooserPanel::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == File2 && event->type() == QEvent::KeyPress &&
-        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete) {
-        deleteSelectedFile();
-        return true;
-    }
-    return QFrame::eventFilter(watched, event);
 }
 
 void ChooserPanel::deleteSelectedFile() {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "drives.h"
+
 #include <QFrame>
 
 class Dialogs;
@@ -18,7 +20,7 @@ class ChooserPanel : public QFrame {
 public:
     enum class Azione { Leggi, Salva };
 
-    ChooserPanel(Dialogs& dialogs, QWidget* parent);
+    ChooserPanel(Dialogs& dialogs, Drives drives, QWidget* parent);
 
     // A save proposes "NuovaLista.zbl" while there is no current list file; a load starts from no name.
     void open(Azione azione, bool hasCurrentListFile);
@@ -29,9 +31,6 @@ Q_SIGNALS:
     // The panel has been hidden, after a confirmation or a cancel.
     void closed();
     void listFileDeleted(const QString& path);
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void confirm();
