@@ -4,7 +4,8 @@
 
 // A folder and a name with one "/" between them; a folder that already ends with "/" (the root) gets none.
 inline QString joinPath(const QString& folder, const QString& name) {
-    return folder.endsWith(QLatin1Char('/')) ? folder + name : folder + QLatin1Char('/') + name;
+    return folder.endsWith(QLatin1Char('/')) ? QString(folder + name)
+                                             : QString(folder + QLatin1Char('/') + name);
 }
 
 // Whether path is root itself or lies below it.

@@ -18,7 +18,7 @@ QString decodeWindows1252(QByteArrayView bytes) {
     QChar* out = text.data();
     for (const char byte : bytes) {
         const auto code = static_cast<unsigned char>(byte);
-        *out++ = (code >= 0x80 && code < 0xA0) ? QChar(kWindows1252High[code - 0x80]) : QChar(code);
+        *out++ = (code >= 0x80 && code < 0xA0) ? QChar(kWindows1252High[code - 0x80]) : QChar(char16_t(code));
     }
     return text;
 }

@@ -122,7 +122,7 @@ TEST(SettingsCodec, BadInputReadsAsEmpty) {
     EXPECT_TRUE(read.formats.empty());
 
     // Numbers where texts belong.
-    read = decodeSettings(headerWithCount(integer(1)) + file({integer(5), integer(1)}));
+    read = decodeSettings(QByteArray(headerWithCount(integer(1)) + file({integer(5), integer(1)})));
     EXPECT_EQ(read.formats, (std::vector<Format>{{QString(), false}}));
 }
 
@@ -135,12 +135,12 @@ TEST(SettingsCodec, CliccoIndexOtherThanZeroOrOneTurnsTheFirstButtonOn) {
 }
 
 TEST(SettingsCodec, FormatCountOutOfRange) {
-    EXPECT_TRUE(
-        decodeSettings(headerWithCount(integer(-3)) + file({text("mp3"), text("si")})).formats.empty());
+    EXPECT_TRUE(decodeSettings(QByteArray(headerWithCount(integer(-3)) + file({text("mp3"), text("si")})))
+                    .formats.empty());
 
     // More formats than the file holds: the records that exist, then empty ones.
     const SettingsRecord three =
-        decodeSettings(headerWithCount(integer(3)) + file({text("mp3"), text("avi")}));
+        decodeSettings(QByteArray(headerWithCount(integer(3)) + file({text("mp3"), text("avi")})));
     EXPECT_EQ(three.formats,
               (std::vector<Format>{
                   {QStringLiteral("mp3"), false}, {QStringLiteral("avi"), false}, {QString(), false}}));
@@ -154,9 +154,10 @@ TEST(SettingsCodec, TextRunningPastItsRecordOrTheFileReadsAsEmpty) {
     const QByteArray longest(124, 'a');
     EXPECT_EQ(decodeSettings(record(text(longest))).currentListFile, QString::fromLatin1(longest));
     // A count of 125 runs one byte into the next record.
-    EXPECT_EQ(decodeSettings(record(tag(8) + tag(125) + longest) + record(integer(1))).currentListFile,
-              QString());
-    EXPECT_EQ(decodeSettings(tag(8) + tag(10) + QByteArray("short")).currentListFile, QString());
+    EXPECT_EQ(
+        decodeSettings(QByteArray(record(tag(8) + tag(125) + longest) + record(integer(1)))).currentListFile,
+        QString());
+    EXPECT_EQ(decodeSettings(QByteArray(tag(8) + tag(10) + QByteArray("short"))).currentListFile, QString());
 }
 
 TEST(SettingsCodec, TextsNeedingMoreThan124BytesAreWrittenEmptyAndTheRestStillWritten) {
