@@ -186,6 +186,10 @@ void Seleziona::load() {
     show();
 }
 
+bool Seleziona::isWaitingOnFiles() const {
+    return m_browser->isReading() || Frame1->isWaitingOnFiles();
+}
+
 Configura& Seleziona::configura() {
     if (!m_configura) {
         m_configura = std::make_unique<Configura>(m_dialogs);

@@ -49,6 +49,8 @@ public:
     Sequencer& sequencer();
 
     const QString& attuale() const { return m_attuale; }
+    // True while a folder or a list file is being read or written.
+    bool isWaitingOnFiles() const;
 
 protected:
     void closeEvent(QCloseEvent* event) override;

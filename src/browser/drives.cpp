@@ -1,38 +1,43 @@
 #include "drives.h"
 
+#include "mounttable.h"
 #include "paths.h"
 
 #include <QDir>
-#include <QStorageInfo>
 
 #include <algorithm>
 
 namespace {
 
 // File systems of the kernel and of memory, which hold no media of the user's.
-bool isPseudo(const QByteArray& type) {
+bool isPseudo(const Mount& mount) {
     static const QByteArrayList pseudo = {
         "autofs",   "binfmt_misc", "bpf",        "cgroup",    "cgroup2", "configfs", "debugfs", "devpts",
         "devtmpfs", "efivarfs",    "fusectl",    "hugetlbfs", "mqueue",  "nsfs",     "proc",    "pstore",
         "ramfs",    "rpc_pipefs",  "securityfs", "squashfs",  "sysfs",   "tmpfs",    "tracefs",
     };
-    return pseudo.contains(type);
+    static const QStringList kernelFolders = {QStringLiteral("/dev"), QStringLiteral("/proc"),
+                                              QStringLiteral("/sys")};
+    return pseudo.contains(mount.type) ||
+           std::any_of(kernelFolders.begin(), kernelFolders.end(),
+                       [&](const QString& folder) { return isWithin(mount.point, folder); });
 }
 
 }  // namespace
 
 Drives Drives::ofThisComputer() {
-    const QString home = QDir::homePath();
+    return fromMounts(mountsOfThisProcess(), QDir::homePath(), QDir::currentPath());
+}
+
+Drives Drives::fromMounts(const std::vector<Mount>& mounts, const QString& home,
+                          const QString& workingFolder) {
     std::vector<Drive> drives = {{QStringLiteral("/"), QStringLiteral("/")}, {home, home}};
-    for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
-        const QString root = volume.rootPath();
-        const bool known =
-            std::any_of(drives.begin(), drives.end(), [&](const Drive& d) { return d.root == root; });
-        if (known || !volume.isValid() || !volume.isReady() || isPseudo(volume.fileSystemType())) continue;
-        const QString name = volume.name();
-        drives.push_back({root, name.isEmpty() ? root : QStringLiteral("%1 [%2]").arg(root, name)});
+    for (const Mount& mount : mounts) {
+        const bool known = std::any_of(drives.begin(), drives.end(),
+                                       [&](const Drive& drive) { return drive.root == mount.point; });
+        if (!known && !isPseudo(mount)) drives.push_back({mount.point, mount.point});
     }
-    return Drives(std::move(drives), QDir::currentPath());
+    return Drives(std::move(drives), workingFolder);
 }
 
 Drives::Drives(std::vector<Drive> drives, const QString& workingFolder) : m_drives(std::move(drives)) {

@@ -5,8 +5,11 @@
 
 #include <vector>
 
+struct Mount;
+
 // The places the browser offers in its drive list: "/", the user's home folder, then every other mounted
-// file system that holds files. Each keeps its own current folder for the run.
+// file system that holds files, as the mount table lists them: none of them is asked anything here, and
+// whether one can be read shows only when it is picked. Each keeps its own current folder for the run.
 class Drives {
 public:
     struct Drive {
@@ -15,6 +18,8 @@ public:
     };
 
     static Drives ofThisComputer();
+    static Drives fromMounts(const std::vector<Mount>& mounts, const QString& home,
+                             const QString& workingFolder);
 
     // The drive holding the working folder starts there, every other one at its root.
     Drives(std::vector<Drive> drives, const QString& workingFolder);

@@ -1,5 +1,7 @@
 #include "folderreader.h"
 
+#include "drives.h"
+
 #include <QFile>
 
 #include <dirent.h>
@@ -61,4 +63,14 @@ std::optional<FolderContent> readFolder(const QString& path, const WildcardPatte
     sortIgnoringCase(content.folders);
     sortIgnoringCase(content.files);
     return content;
+}
+
+std::optional<ReadFolder> readNearestFolder(const QString& root, const QString& folder,
+                                            const WildcardPattern& pattern) {
+    const QStringList chain = folderChain(root, folder);
+    for (auto path = chain.crbegin(); path != chain.crend(); ++path) {
+        if (std::optional<FolderContent> content = readFolder(*path, pattern))
+            return ReadFolder{*path, *content};
+    }
+    return std::nullopt;
 }

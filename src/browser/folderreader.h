@@ -17,5 +17,14 @@ struct FolderContent {
 // Nothing when the folder cannot be read.
 std::optional<FolderContent> readFolder(const QString& path, const WildcardPattern& pattern);
 
+// The folder itself when it can be read, otherwise its nearest parent that can, up to the root of its
+// drive; nothing when not even the root can be read.
+struct ReadFolder {
+    QString path;
+    FolderContent content;
+};
+std::optional<ReadFolder> readNearestFolder(const QString& root, const QString& folder,
+                                            const WildcardPattern& pattern);
+
 // Names sorted ignoring letter case.
 void sortIgnoringCase(QStringList& names);

@@ -1,7 +1,7 @@
 #include "mediabrowser.h"
 
+#include "background.h"
 #include "folderlist.h"
-#include "folderreader.h"
 
 #include <QComboBox>
 #include <QListView>
@@ -22,15 +22,15 @@ MediaBrowser::MediaBrowser(Drives drives, QComboBox* driveList, FolderList* fold
     m_fileList->setUniformItemSizes(true);
     m_fileList->setEditTriggers(QAbstractItemView::NoEditTriggers);
     connect(m_driveList, &QComboBox::activated, this, &MediaBrowser::pickDrive);
-    connect(m_folderList, &FolderList::folderOpened, this,
-            [this](const QString& folder) { open(m_folderDrive, folder); });
+    connect(m_folderList, &FolderList::folderOpened, this, [this](const QString& folder) {
+        read({m_folderDrive, folder, false});
+    });
 }
 
 void MediaBrowser::pointAt(const QString& folder) {
     const int drive = std::max(0, m_drives.driveOf(folder));
     m_driveList->setCurrentIndex(drive);
-    m_folderDrive = drive;
-    open(drive, folder);
+    read({drive, folder, false});
 }
 
 void MediaBrowser::setPattern(const QString& pattern) {
@@ -39,24 +39,48 @@ void MediaBrowser::setPattern(const QString& pattern) {
     reread();
 }
 
+// A read under way is asked for again, so that it takes the latest pattern.
 void MediaBrowser::reread() {
-    if (!m_folder.isEmpty()) open(m_folderDrive, m_folder);
+    if (m_pending) {
+        read(*m_pending);
+    } else if (!m_folder.isEmpty()) {
+        read({m_folderDrive, m_folder, true});
+    }
 }
 
-// A drive that cannot be read is not ready: the drive list goes on showing it, the other lists stay.
 void MediaBrowser::pickDrive(int drive) {
-    open(drive, m_drives.currentFolder(drive));
+    read({drive, m_drives.currentFolder(drive), true});
 }
 
-bool MediaBrowser::open(int drive, const QString& folder) {
-    const std::optional<FolderContent> content = readFolder(folder, m_pattern);
-    if (!content) return false;
+void MediaBrowser::read(const Request& request) {
+    m_pending = request;
+    const quint64 id = ++m_requests;
+    for (QWidget* list : std::initializer_list<QWidget*>{m_folderList, m_fileList})
+        list->setCursor(Qt::BusyCursor);
+    const QString root = m_drives.list()[size_t(request.drive)].root;
+    auto work = [root, request, pattern = m_pattern]() -> std::optional<ReadFolder> {
+        if (request.orNearestParent) return readNearestFolder(root, request.folder, pattern);
+        std::optional<FolderContent> content = readFolder(request.folder, pattern);
+        if (!content) return std::nullopt;
+        return ReadFolder{request.folder, std::move(*content)};
+    };
+    runInBackground(this, std::move(work),
+                    [this, id, drive = request.drive](const std::optional<ReadFolder>& folder) {
+                        if (id != m_requests) return;
+                        m_pending.reset();
+                        for (QWidget* list : std::initializer_list<QWidget*>{m_folderList, m_fileList})
+                            list->unsetCursor();
+                        if (folder) show(drive, *folder);
+                        Q_EMIT readFinished();
+                    });
+}
+
+void MediaBrowser::show(int drive, const ReadFolder& folder) {
     m_folderDrive = drive;
-    m_folder = folder;
-    m_drives.setCurrentFolder(drive, folder);
-    m_folderList->showFolder(m_drives.list()[size_t(drive)].root, folder, content->folders);
-    m_files->setStringList(content->files);
-    return true;
+    m_folder = folder.path;
+    m_drives.setCurrentFolder(drive, folder.path);
+    m_folderList->showFolder(m_drives.list()[size_t(drive)].root, folder.path, folder.content.folders);
+    m_files->setStringList(folder.content.files);
 }
 
 QString MediaBrowser::focusedFile() const {

@@ -1,9 +1,12 @@
 #pragma once
 
 #include "drives.h"
+#include "folderreader.h"
 #include "wildcardpattern.h"
 
 #include <QObject>
+
+#include <optional>
 
 class FolderList;
 class QComboBox;
@@ -11,22 +14,25 @@ class QListView;
 class QStringListModel;
 
 // A drive list, a folder list and a file list that follow one another: picking a drive shows its current
-// folder, opening a folder shows its subfolders and the files that match the pattern. A drive or folder
-// that cannot be read leaves the folder and the file list as they were, without a message.
+// folder, opening a folder shows its subfolders and the files that match the pattern. Folders are read off
+// the user-interface thread: the lists change when a read completes, if no newer one has been asked for
+// meanwhile, and a folder that cannot be read leaves them as they were, without a message.
 class MediaBrowser : public QObject {
     Q_OBJECT
 public:
     MediaBrowser(Drives drives, QComboBox* driveList, FolderList* folderList, QListView* fileList);
 
-    // Shows the drive that holds the folder, and the folder.
+    // Shows the drive that holds the folder at once, and the folder once it has been read.
     void pointAt(const QString& folder);
-    // The folder both lists show; it ends with "/" only at the root.
+    // The folder both lists show; it ends with "/" only at the root. Empty until a first folder is shown.
     const QString& folder() const { return m_folder; }
+    bool isReading() const { return m_pending.has_value(); }
 
     const QString& pattern() const { return m_patternText; }
     // Lists the folder's files anew under the new pattern.
     void setPattern(const QString& pattern);
-    // Reads the folder again, for files made or deleted since; nothing changes when it cannot be read.
+    // Reads the folder again, for files made or deleted since; a folder that has gone gives way to its
+    // nearest parent that can be read.
     void reread();
 
     // The names selected in the file list, in its order; afterwards nothing is selected there.
@@ -34,9 +40,21 @@ public:
     // The name that has the file list's focus, or nothing.
     QString focusedFile() const;
 
+Q_SIGNALS:
+    // The latest read asked for has ended, whether it changed the lists or not.
+    void readFinished();
+
 private:
+    struct Request {
+        int drive;
+        QString folder;
+        bool orNearestParent;
+    };
+
+    // A drive shows its current folder, or the nearest parent of it that can still be read.
     void pickDrive(int drive);
-    bool open(int drive, const QString& folder);
+    void read(const Request& request);
+    void show(int drive, const ReadFolder& folder);
 
     Drives m_drives;
     QComboBox* m_driveList;
@@ -47,4 +65,6 @@ private:
     QString m_folder;
     QString m_patternText;
     WildcardPattern m_pattern;
+    std::optional<Request> m_pending;
+    quint64 m_requests = 0;
 };

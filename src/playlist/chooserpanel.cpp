@@ -78,6 +78,10 @@ void ChooserPanel::open(Azione azione, bool hasCurrentListFile) {
     }
 }
 
+bool ChooserPanel::isWaitingOnFiles() const {
+    return m_browser->isReading();
+}
+
 void ChooserPanel::confirm() {
     if (Text1->text().isEmpty()) return;
     QString path = joinPath(m_browser->folder(), Text1->text());

@@ -24,6 +24,7 @@ public:
 
     // A save proposes "NuovaLista.zbl" while there is no current list file; a load starts from no name.
     void open(Azione azione, bool hasCurrentListFile);
+    bool isWaitingOnFiles() const;
 
 Q_SIGNALS:
     // The chosen file: the chooser's folder and the name, with ".zbl" added unless the name ends so.

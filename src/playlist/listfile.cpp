@@ -1,14 +1,18 @@
 #include "listfile.h"
 
+#include "regularfile.h"
 #include "savefile.h"
 #include "textcodec.h"
-
-#include <QFile>
 
 namespace {
 
 const QString kHeader = QStringLiteral("Lista ZEB");
 constexpr int kMaxTracks = 32767;
+// The header line is judged from the file's first bytes, before anything else is read.
+constexpr qint64 kHeaderBytes = 64;
+// The longest a list file can be: a header, a count, and the names and paths of 32,767 tracks, of at most
+// 4,096 bytes each, with their line ends.
+constexpr qint64 kMaxListFileBytes = kHeaderBytes + 2 * qint64(kMaxTracks) * (4096 + 2);
 
 // The lines of the text, each without its terminator; a last line without one counts too.
 class Lines {
@@ -29,6 +33,14 @@ private:
     QStringView m_text;
     qsizetype m_at = 0;
 };
+
+// Whether the bytes begin with the header line. This looks at the first line alone, which cannot tell
+// UTF-8 from Windows-1252 the way the whole file does: the decoder has the last word.
+bool beginsWithHeader(const QByteArray& start) {
+    const qsizetype end = start.indexOf('\r');
+    return decodeText(QByteArrayView(start).first(end < 0 ? start.size() : end))
+               .compare(kHeader, Qt::CaseInsensitive) == 0;
+}
 
 }  // namespace
 
@@ -65,9 +77,14 @@ std::optional<std::vector<Track>> decodeListFile(QByteArrayView bytes) {
 }
 
 std::optional<std::vector<Track>> readListFile(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
-    return decodeListFile(file.readAll());
+    RegularFile file(path);
+    if (!file.isOpen() || file.size() > kMaxListFileBytes) return std::nullopt;
+    QByteArray bytes = file.read(kHeaderBytes);
+    if (!beginsWithHeader(bytes)) return std::nullopt;
+    // The file may have grown since its size was taken.
+    bytes += file.read(kMaxListFileBytes + 1 - bytes.size());
+    if (bytes.size() > kMaxListFileBytes) return std::nullopt;
+    return decodeListFile(bytes);
 }
 
 bool writeListFile(const QString& path, const std::vector<Track>& tracks) {

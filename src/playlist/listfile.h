@@ -18,7 +18,9 @@ QByteArray encodeListFile(const std::vector<Track>& tracks);
 // value. A count of zero or below gives no tracks; lines after the last path are ignored.
 std::optional<std::vector<Track>> decodeListFile(QByteArrayView bytes);
 
-// Nothing when the file cannot be read or is not a list file.
+// Nothing when the file cannot be read or is not a list file. Only a regular file is read, and no more of
+// it than a list file can hold: a FIFO, a device, a file larger than the longest list file, or one whose
+// first line is not the header is refused before the rest of it is read.
 std::optional<std::vector<Track>> readListFile(const QString& path);
 // Replaces the file only once the new one is whole: false, with the old file as it was, on failure.
 bool writeListFile(const QString& path, const std::vector<Track>& tracks);

@@ -1,6 +1,7 @@
 #include "settingsfile.h"
 
 #include "installation.h"
+#include "regularfile.h"
 #include "savefile.h"
 #include "settingscodec.h"
 
@@ -13,10 +14,11 @@ namespace {
 
 const QString kFileName = QStringLiteral("ZEBcfg.dat");
 
-QByteArray readAll(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return {};
-    return file.readAll();
+// The reader never goes past the formats' records: ten records, then as many extensions and ticks as a
+// count can hold. Anything that is not a regular file reads as an empty one.
+QByteArray readRecords(const QString& path) {
+    RegularFile file(path);
+    return file.isOpen() ? file.read(qint64(10 + 2 * kMaxFormats) * kSettingsRecordSize) : QByteArray();
 }
 
 }  // namespace
@@ -31,11 +33,11 @@ QString settingsFilePath(const QString& programFolder) {
 SettingsRecord LeggiConfig(const QString& path) {
     QFile file(path);
     if (!file.exists()) file.open(QIODevice::WriteOnly);
-    return decodeSettings(readAll(path));
+    return decodeSettings(readRecords(path));
 }
 
 bool SalvaConfig(const QString& path, const SettingsRecord& record) {
-    const QByteArray previous = readAll(path);
+    const QByteArray previous = readRecords(path);
     QDir().mkpath(QFileInfo(path).absolutePath());
     return saveWholeFile(path, encodeSettings(record, previous));
 }

@@ -42,7 +42,10 @@ protected:
         return window;
     }
 
-    void click(const char* button) { control<QPushButton>(QLatin1String(button))->click(); }
+    void click(const char* button) {
+        control<QPushButton>(QLatin1String(button))->click();
+        settle();
+    }
     QLineEdit* name() { return control<QLineEdit>(QStringLiteral("Text1")); }
     bool chooserOpen() { return control(QStringLiteral("Frame1"))->isVisible(); }
 
@@ -197,6 +200,7 @@ TEST_F(ChooserTest, CancelKeepsTheFolderForTheNextOpening) {
     const auto items = folders->findItems(QStringLiteral("Vecchie"), Qt::MatchExactly);
     ASSERT_EQ(items.size(), 1);
     Q_EMIT folders->itemActivated(items.first());
+    settle();
     click("Command12");
     click("Command7");
     EXPECT_EQ(folders->currentItem()->text(), QStringLiteral("Vecchie"));
@@ -217,6 +221,7 @@ TEST_F(ChooserTest, DeletingTheCurrentListFileForgetsIt) {
     EXPECT_EQ(window.attuale(), rock);
     EXPECT_EQ(name()->text(), QStringLiteral("Rock.zbl"));
     pressDelete();
+    settle();
     ASSERT_EQ(dialogs.shown.size(), 2u);
     EXPECT_EQ(dialogs.shown[1].text, QStringLiteral("Eliminare definitivamente il file?"));
     EXPECT_FALSE(QFile::exists(rock));

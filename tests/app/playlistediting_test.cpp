@@ -154,5 +154,6 @@ TEST_F(PlaylistEditingTest, AFormatAddedInTheSettingsWindowShowsInTheFileListOnO
     window.configura().findChild<QPushButton*>(QStringLiteral("Command1"))->click();
     EXPECT_EQ(rows("File1").size(), 3);
     window.configura().findChild<QPushButton*>(QStringLiteral("Command3"))->click();
+    settle();
     EXPECT_TRUE(rows("File1").contains(QStringLiteral("Suono.wav")));
 }

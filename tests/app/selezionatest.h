@@ -5,6 +5,7 @@
 #include "quietplayer.h"
 #include "seleziona.h"
 #include "settingsfile.h"
+#include "waituntil.h"
 
 #include <QAbstractScrollArea>
 #include <QApplication>
@@ -46,7 +47,13 @@ protected:
     Seleziona& start() {
         m_window = std::make_unique<Seleziona>(dialogs, programFolder(), settingsPath(), quietFastPlayer());
         m_window->load();
+        settle();
         return *m_window;
+    }
+
+    // Folders and list files are read and written off the window's thread: lets that work end.
+    void settle() {
+        ASSERT_TRUE(waitUntil([this] { return !m_window->isWaitingOnFiles(); }));
     }
 
     template <typename Control = QWidget>

@@ -1,4 +1,6 @@
 #include "drives.h"
+#include "mounttable.h"
+#include "qtprinting.h"
 
 #include <gtest/gtest.h>
 
@@ -42,4 +44,33 @@ TEST(Drives, FolderChainRunsFromTheRootWithOneSeparatorBetweenNames) {
                            QStringLiteral("/home/anna/Musica/Jazz")}));
     EXPECT_EQ(folderChain(QStringLiteral("/media/usb"), QStringLiteral("/home")),
               QStringList{QStringLiteral("/home")});
+}
+
+// The drive list comes from the kernel's mount table alone: nothing asks a mounted share anything, so a
+// share that does not answer cannot hold the start up.
+TEST(Drives, ComeFromTheMountTableWithoutKernelAndMemoryFileSystems) {
+    const QByteArray table =
+        "22 1 8:1 / / rw,relatime shared:1 - ext4 /dev/sda1 rw\n"
+        "23 22 0:5 / /proc rw - proc proc rw\n"
+        "24 22 0:21 / /run rw,nosuid shared:5 - tmpfs tmpfs rw\n"
+        "25 22 0:40 / /home/anna rw - ext4 /dev/sda2 rw\n"
+        "26 22 8:17 / /media/anna/Il\\040mio\\134USB rw,nosuid shared:7 - vfat /dev/sdb1 rw\n"
+        "27 22 0:41 / /mnt/rete rw - nfs4 server:/export rw\n"
+        "28 22 0:42 / /mnt/sshfs rw - fuse.sshfs anna@host: rw\n"
+        "29 22 0:43 / /dev/mqueue rw - mqueue mqueue rw\n"
+        "30 22 0:44 / /sys/fs/bpf rw - bpf bpf rw\n"
+        "31 22 0:45 / /snap/core/1 ro - squashfs /dev/loop0 ro\n"
+        "malformed line\n"
+        "32 22 0:46 / /senza-tipo rw -\n";
+    EXPECT_EQ(parseMountInfo(table).size(), 10u);
+    EXPECT_EQ(parseMountInfo(table)[4], (Mount{QStringLiteral("/media/anna/Il mio\\USB"), "vfat"}));
+
+    const Drives drives = Drives::fromMounts(parseMountInfo(table), QStringLiteral("/home/anna"),
+                                             QStringLiteral("/mnt/rete/Film"));
+    QStringList roots;
+    for (const Drives::Drive& drive : drives.list()) roots.append(drive.root);
+    EXPECT_EQ(roots, (QStringList{QStringLiteral("/"), QStringLiteral("/home/anna"),
+                                  QStringLiteral("/media/anna/Il mio\\USB"), QStringLiteral("/mnt/rete"),
+                                  QStringLiteral("/mnt/sshfs")}));
+    EXPECT_EQ(drives.currentFolder(3), QStringLiteral("/mnt/rete/Film"));
 }

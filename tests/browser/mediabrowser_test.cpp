@@ -2,6 +2,7 @@
 #include "browserfolders.h"
 #include "folderlist.h"
 #include "qtprinting.h"
+#include "waituntil.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -42,15 +43,32 @@ protected:
         return names;
     }
 
+    // The lists change once the folder has been read, off this thread.
+    void settle() {
+        ASSERT_TRUE(waitUntil([this] { return !browser.isReading(); }));
+    }
+
+    void pointAt(const QString& folder) {
+        browser.pointAt(folder);
+        settle();
+    }
+
+    void setPattern(const char* pattern) {
+        browser.setPattern(QString::fromLatin1(pattern));
+        settle();
+    }
+
     void pickDrive(int drive) {
         driveList->setCurrentIndex(drive);
         Q_EMIT driveList->activated(drive);
+        settle();
     }
 
     void openFolderAt(int row) {
         folderList->setCurrentRow(row);
         QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
         QApplication::sendEvent(folderList, &enter);
+        settle();
     }
 
     BrowserFolders folders;
@@ -64,8 +82,8 @@ protected:
 }  // namespace
 
 TEST_F(MediaBrowserTest, ShowsTheChainOfFoldersThenTheSubfoldersAndTheMatchingFiles) {
-    browser.setPattern(QStringLiteral("*.mp3"));
-    browser.pointAt(folders.path(QStringLiteral("Musica")));
+    setPattern("*.mp3");
+    pointAt(folders.path(QStringLiteral("Musica")));
     EXPECT_EQ(driveList->currentIndex(), 0);
     EXPECT_EQ(browser.folder(), folders.path(QStringLiteral("Musica")));
     EXPECT_EQ(folderTexts(), (QStringList{folders.path(), QStringLiteral("Musica"), QStringLiteral("Jazz"),
@@ -75,8 +93,8 @@ TEST_F(MediaBrowserTest, ShowsTheChainOfFoldersThenTheSubfoldersAndTheMatchingFi
 }
 
 TEST_F(MediaBrowserTest, AClickHighlightsAFolderAndEnterOpensIt) {
-    browser.setPattern(QStringLiteral("*.wav"));
-    browser.pointAt(folders.path(QStringLiteral("Musica")));
+    setPattern("*.wav");
+    pointAt(folders.path(QStringLiteral("Musica")));
     folderList->setCurrentRow(2);
     EXPECT_EQ(browser.folder(), folders.path(QStringLiteral("Musica")));
 
@@ -92,8 +110,8 @@ TEST_F(MediaBrowserTest, AClickHighlightsAFolderAndEnterOpensIt) {
 }
 
 TEST_F(MediaBrowserTest, EachDriveKeepsItsFolderAndADriveThatIsNotReadyChangesNothingElse) {
-    browser.setPattern(QStringLiteral("*.mp3"));
-    browser.pointAt(folders.path(QStringLiteral("Musica")));
+    setPattern("*.mp3");
+    pointAt(folders.path(QStringLiteral("Musica")));
     pickDrive(1);
     EXPECT_EQ(browser.folder(), folders.path(QStringLiteral("Secondo")));
     EXPECT_EQ(folderTexts(), QStringList{folders.path(QStringLiteral("Secondo"))});
@@ -108,9 +126,26 @@ TEST_F(MediaBrowserTest, EachDriveKeepsItsFolderAndADriveThatIsNotReadyChangesNo
     EXPECT_EQ(browser.folder(), folders.path(QStringLiteral("Musica")));
 }
 
+// The folder a drive remembers may go while ZEB runs: the drive then shows the nearest folder left.
+TEST_F(MediaBrowserTest, ADriveWhoseFolderHasGoneShowsItsNearestParent) {
+    setPattern("*.mp3");
+    pointAt(folders.path(QStringLiteral("Musica/Jazz")));
+    pickDrive(1);
+    ASSERT_TRUE(QDir(folders.path(QStringLiteral("Musica/Jazz"))).removeRecursively());
+    pickDrive(0);
+    EXPECT_EQ(browser.folder(), folders.path(QStringLiteral("Musica")));
+    EXPECT_EQ(fileNames(), (QStringList{QStringLiteral("A.MP3"), QStringLiteral("b.mp3")}));
+
+    pickDrive(1);
+    ASSERT_TRUE(QDir(folders.path(QStringLiteral("Musica"))).removeRecursively());
+    pickDrive(0);
+    EXPECT_EQ(browser.folder(), folders.path());
+    EXPECT_EQ(fileNames(), QStringList{QStringLiteral("radice.mp3")});
+}
+
 TEST_F(MediaBrowserTest, AFolderThatCannotBeReadLeavesBothListsAsTheyWere) {
-    browser.setPattern(QStringLiteral("*.mp3"));
-    browser.pointAt(folders.path(QStringLiteral("Musica")));
+    setPattern("*.mp3");
+    pointAt(folders.path(QStringLiteral("Musica")));
     ASSERT_TRUE(QDir(folders.path(QStringLiteral("Musica/Vuota"))).removeRecursively());
     openFolderAt(3);
     EXPECT_EQ(browser.folder(), folders.path(QStringLiteral("Musica")));
@@ -119,16 +154,16 @@ TEST_F(MediaBrowserTest, AFolderThatCannotBeReadLeavesBothListsAsTheyWere) {
 }
 
 TEST_F(MediaBrowserTest, ANewPatternListsTheFolderAnew) {
-    browser.pointAt(folders.path(QStringLiteral("Musica")));
+    pointAt(folders.path(QStringLiteral("Musica")));
     EXPECT_TRUE(fileNames().isEmpty());
-    browser.setPattern(QStringLiteral("*.txt;*.mp3"));
+    setPattern("*.txt;*.mp3");
     EXPECT_EQ(fileNames(),
               (QStringList{QStringLiteral("A.MP3"), QStringLiteral("b.mp3"), QStringLiteral("nota.txt")}));
 }
 
 TEST_F(MediaBrowserTest, TakingTheSelectedFilesGivesThemInListOrderAndDeselectsAll) {
-    browser.setPattern(QStringLiteral("*.*"));
-    browser.pointAt(folders.path(QStringLiteral("Musica")));
+    setPattern("*.*");
+    pointAt(folders.path(QStringLiteral("Musica")));
     ASSERT_EQ(fileNames().size(), 3);
     auto* selection = fileList->selectionModel();
     selection->select(fileList->model()->index(2, 0), QItemSelectionModel::Select);

@@ -9,6 +9,8 @@
 
 #include <random>
 
+#include <sys/stat.h>
+
 namespace {
 
 const std::vector<Track> kAlbaTramonto = {
@@ -82,6 +84,36 @@ TEST(ListFile, ReaderRefusesWhatIsNotAListFile) {
     };
     for (const QByteArray& bytes : cases) EXPECT_FALSE(decodeListFile(bytes)) << bytes.toStdString();
     EXPECT_FALSE(readListFile(QStringLiteral("/non/esiste.zbl")));
+}
+
+TEST(ListFile, ACountAbove32767IsNoListFileEvenWithTheLinesItNeeds) {
+    const auto fileOf = [](int count) {
+        QByteArray bytes = "Lista ZEB\r\n " + QByteArray::number(count) + " \r\n";
+        for (int line = 0; line < 2 * count; ++line) bytes += "x\r\n";
+        return bytes;
+    };
+    EXPECT_EQ(decodeListFile(fileOf(32767))->size(), 32767u);
+    EXPECT_FALSE(decodeListFile(fileOf(32768)));
+}
+
+// A list file named by mistake may be anything: each case ends at once, without reading what it holds.
+TEST(ListFile, ReadingTakesNoMoreThanAListFileCanHold) {
+    QTemporaryDir folder;
+    const QString fifo = folder.filePath(QStringLiteral("tubo.zbl"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const auto sparseFile = [&](const char* name, qint64 size) {
+        QFile file(folder.filePath(QString::fromLatin1(name)));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("Lista ZEB\r\n 0 \r\n");
+        EXPECT_TRUE(file.resize(size));
+        return file.fileName();
+    };
+    const qint64 longest = 64 + 2 * qint64(32767) * (4096 + 2);
+    for (const QString& path :
+         {fifo, QStringLiteral("/dev/zero"), folder.path(), sparseFile("film.zbl", qint64(3) << 30),
+          sparseFile("troppo.zbl", longest + 1)}) {
+        EXPECT_FALSE(readListFile(path)) << path.toStdString();
+    }
 }
 
 // Whatever a playlist holds (a line break only as a lone line feed), its file reads back the same.

@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 namespace {
 
 QByteArray contentOf(const QString& path) {
@@ -74,6 +76,11 @@ TEST(SettingsFile, UnreadableOrUnwritablePlaces) {
     ASSERT_TRUE(QDir().mkpath(folderInTheWay));
     EXPECT_EQ(LeggiConfig(folderInTheWay), SettingsRecord{});
     EXPECT_FALSE(SalvaConfig(folderInTheWay, sample()));
+
+    // A FIFO reads as an empty file at once, where opening it would wait for a writer for ever.
+    const QString fifo = folder.filePath(QStringLiteral("tubo.dat"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    EXPECT_EQ(LeggiConfig(fifo), SettingsRecord{});
 
     // A regular file where the folder should be.
     const QString fileInTheWay = folder.filePath(QStringLiteral("plain"));
