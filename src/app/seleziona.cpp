@@ -7,7 +7,7 @@
 #include "drives.h"
 #include "folderlist.h"
 #include "hintline.h"
-#include "listfile.h"
+#include "listfilesession.h"
 #include "looks.h"
 #include "mediabrowser.h"
 #include "mediaplayer.h"
@@ -15,7 +15,6 @@
 #include "picturebutton.h"
 #include "playlistmodel.h"
 #include "sequencer.h"
-#include "settingsfile.h"
 #include "splash.h"
 #include "twips.h"
 #include "version.h"
@@ -23,7 +22,6 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QLabel>
 #include <QLineEdit>
@@ -34,6 +32,7 @@ namespace {
 const QString kExitQuestion = QStringLiteral("Eventuali modifiche non salvate verranno perse! Uscire?");
 const QString kNewListQuestion =
     QStringLiteral("Eventuali modifiche non salvate verranno perse! Cominciare una nuova lista?");
+const QString kNotAListFile = QStringLiteral("Il file selezionato non è valido.");
 const QString kIdleText =
     QStringLiteral("ZEB %1 - Organizzatore e lettore di file audio e video").arg(kZebVersion);
 
@@ -45,7 +44,7 @@ Seleziona::Seleziona(Dialogs& dialogs, QString programFolder, QString settingsPa
                            Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       m_dialogs(dialogs),
       m_programFolder(std::move(programFolder)),
-      m_settingsPath(std::move(settingsPath)),
+      m_settings(std::move(settingsPath)),
       m_playerOptions(std::move(playerOptions)) {
     setObjectName(QStringLiteral("Seleziona"));
     setWindowTitle(QStringLiteral("ZEB"));
@@ -58,16 +57,20 @@ Seleziona::Seleziona(Dialogs& dialogs, QString programFolder, QString settingsPa
     buildButtons();
     buildPlaylist();
     buildHintStrip();
-    Frame1 = new ChooserPanel(m_dialogs, drives, this);
-    connect(Frame1, &ChooserPanel::confirmed, this, &Seleziona::chosen);
+    connectListFiles();
+    Frame1 = new ChooserPanel(m_dialogs, drives, *m_listFiles, this);
     connect(Frame1, &ChooserPanel::closed, this, [this] { lockForChooser(false); });
-    connect(Frame1, &ChooserPanel::listFileDeleted, this, [this](const QString& path) {
-        if (m_attuale.compare(path, Qt::CaseInsensitive) == 0) m_attuale.clear();
-    });
     buildHints();
+    connect(&m_settings, &SettingsSession::saved, this, &Seleziona::settingsSaved);
 }
 
-Seleziona::~Seleziona() = default;
+// The other windows go with the main window, the viewer and its player first.
+Seleziona::~Seleziona() {
+    m_sequencer.reset();
+    m_visore.reset();
+    m_configura.reset();
+    m_splash.reset();
+}
 
 void Seleziona::buildBrowser(const Drives& drives) {
     Drive1 = placeListBox(new QComboBox(this), QStringLiteral("Drive1"), QStringLiteral("Unità"),
@@ -139,6 +142,19 @@ void Seleziona::buildPlaylist() {
             &Seleziona::showSelectedPath);
 }
 
+// The caption names the list file last loaded or saved; a file that is not a list file, or cannot be
+// written, is reported.
+void Seleziona::connectListFiles() {
+    m_listFiles = new ListFileSession(*m_playlist);
+    connect(m_listFiles, &ListFileSession::captionChanged, this, &QWidget::setWindowTitle);
+    connect(m_listFiles, &ListFileSession::notAListFile, this,
+            [this] { m_dialogs.tell(this, kNotAListFile, Dialogs::Icon::Stop); });
+    connect(m_listFiles, &ListFileSession::saveFailed, this, [this](const QString& path) {
+        m_dialogs.tell(this, QStringLiteral("Impossibile salvare la lista nel file %1.").arg(path),
+                       Dialogs::Icon::Stop);
+    });
+}
+
 void Seleziona::buildHintStrip() {
     frame = place(new QFrame(this), QStringLiteral("frame"), twipsRect(120, 6120, 7335, 495));
     looks::paint(frame, looks::kCyan, looks::kBlue);
@@ -173,6 +189,7 @@ void Seleziona::buildHints() {
     m_hints->watch(this);
 }
 
+// The window shows at once; the folder and the last list file fill it as they are read.
 void Seleziona::load() {
     // The pattern is set before the folder so that the folder is read once. Asking the settings window
     // for the pattern loads it, and with it the settings file.
@@ -180,21 +197,25 @@ void Seleziona::load() {
     m_browser->pointAt(m_programFolder);
     visore();
     splash();
-    QCoreApplication::processEvents();
-    if (!m_attuale.isEmpty()) LeggiLista(m_attuale);
     m_hints->showIdle();
     show();
+    if (!attuale().isEmpty()) m_listFiles->load(attuale());
+}
+
+const QString& Seleziona::attuale() const {
+    return m_listFiles->current();
 }
 
 bool Seleziona::isWaitingOnFiles() const {
-    return m_browser->isReading() || Frame1->isWaitingOnFiles();
+    return m_browser->isReading() || m_listFiles->isBusy() || Frame1->isWaitingOnFiles() ||
+           (m_exiting && !m_settingsWritten);
 }
 
 Configura& Seleziona::configura() {
     if (!m_configura) {
         m_configura = std::make_unique<Configura>(m_dialogs);
         connect(m_configura.get(), &Configura::closed, this, &Seleziona::closeSettings);
-        applySettings(LeggiConfig(m_settingsPath));
+        applySettings(m_settings.read());
     }
     return *m_configura;
 }
@@ -277,7 +298,7 @@ Splash& Seleziona::splash() {
 
 void Seleziona::applySettings(const SettingsRecord& record) {
     configura().load(record);
-    if (!record.currentListFile.isEmpty()) m_attuale = record.currentListFile;
+    if (!record.currentListFile.isEmpty()) m_listFiles->restoreCurrent(record.currentListFile);
     visore().move(windowPositionFromTwips(record.viewer.left, record.viewer.top));
     visore().setScala(record.scala);
     move(windowPositionFromTwips(record.main.left, record.main.top));
@@ -285,7 +306,7 @@ void Seleziona::applySettings(const SettingsRecord& record) {
 
 SettingsRecord Seleziona::currentSettings() {
     SettingsRecord record;
-    record.currentListFile = m_attuale;
+    record.currentListFile = attuale();
     configura().store(record);
     record.viewer = {pixelsToTwips(visore().x()), pixelsToTwips(visore().y())};
     record.main = {pixelsToTwips(x()), pixelsToTwips(y())};
@@ -313,50 +334,16 @@ void Seleziona::openAbout() {
 void Seleziona::openChooser(ChooserPanel::Azione azione) {
     if (azione == ChooserPanel::Azione::Salva && m_playlist->rowCount() == 0) return;
     lockForChooser(true);
-    Frame1->open(azione, !m_attuale.isEmpty());
+    Frame1->open(azione);
 }
 
-// While the chooser is open, the browser and the buttons under it take no input.
+// While the chooser is open, nothing it covers takes input, the playlist included.
 void Seleziona::lockForChooser(bool locked) {
-    for (QWidget* control :
-         std::initializer_list<QWidget*>{Drive1, Dir1, File1, Command1, Command2, Command3, Command4,
-                                         Command5, Command6, Command7, Command8, Command9, Command10}) {
+    for (QWidget* control : std::initializer_list<QWidget*>{Drive1, Dir1, File1, Command1, Command2, Command3,
+                                                            Command4, Command5, Command6, Command7, Command8,
+                                                            Command9, Command10, List2}) {
         control->setEnabled(!locked);
     }
-}
-
-void Seleziona::chosen(ChooserPanel::Azione azione, const QString& path) {
-    if (azione == ChooserPanel::Azione::Leggi) {
-        LeggiLista(path);
-    } else {
-        SalvaLista(path);
-    }
-}
-
-// The list file replaces the playlist and becomes the current one. A file that cannot be read, or is
-// not a list file, changes nothing: the playlist, the caption and the current list file stay.
-bool Seleziona::LeggiLista(const QString& path) {
-    std::optional<std::vector<Track>> tracks = readListFile(path);
-    if (!tracks) {
-        m_dialogs.tell(this, QStringLiteral("Il file selezionato non è valido."), Dialogs::Icon::Stop);
-        return false;
-    }
-    m_playlist->replace(std::move(*tracks));
-    m_attuale = path;
-    setWindowTitle(QStringLiteral("ZEB - ") + path);
-    return true;
-}
-
-// The playlist is saved in the file, which becomes the current list file. A file that cannot be written
-// is reported, and everything stays as it was, the old file included.
-void Seleziona::SalvaLista(const QString& path) {
-    if (!writeListFile(path, m_playlist->tracks())) {
-        m_dialogs.tell(this, QStringLiteral("Impossibile salvare la lista nel file %1.").arg(path),
-                       Dialogs::Icon::Stop);
-        return;
-    }
-    m_attuale = path;
-    setWindowTitle(QStringLiteral("ZEB - ") + path);
 }
 
 void Seleziona::addSelectedFiles() {
@@ -392,10 +379,7 @@ void Seleziona::moveSelectedEntryDown() {
 }
 
 void Seleziona::beginNewList() {
-    if (!m_dialogs.askYesNo(this, kNewListQuestion)) return;
-    m_playlist->clear();
-    m_attuale.clear();
-    setWindowTitle(QStringLiteral("ZEB"));
+    if (m_dialogs.askYesNo(this, kNewListQuestion)) m_listFiles->beginNewList();
 }
 
 int Seleziona::selectedEntry() const {
@@ -431,22 +415,29 @@ void Seleziona::changeEvent(QEvent* event) {
     if (event->type() == QEvent::WindowStateChange) stopViewer();
 }
 
-// Asked on every close, whatever asked for it: nothing records whether the playlist was saved.
+// Asked on every close, whatever asked for it: nothing records whether the playlist was saved. On Yes the
+// window waits, answering but taking no input, until the settings are written; then it closes.
 void Seleziona::closeEvent(QCloseEvent* event) {
-    if (!m_dialogs.askYesNo(this, kExitQuestion)) {
-        event->ignore();
+    if (m_settingsWritten) {
+        event->accept();
         return;
     }
-    if (!SalvaConfig(m_settingsPath, currentSettings())) {
+    event->ignore();
+    if (m_exiting || !m_dialogs.askYesNo(this, kExitQuestion)) return;
+    m_exiting = true;
+    stopViewer();
+    setEnabled(false);
+    m_settings.save(currentSettings());
+}
+
+void Seleziona::settingsSaved(bool written) {
+    if (!written) {
         m_dialogs.tell(
             this,
             QStringLiteral("Impossibile scrivere il file %1: le impostazioni non sono state salvate.")
-                .arg(m_settingsPath),
+                .arg(m_settings.path()),
             Dialogs::Icon::Stop);
     }
-    m_sequencer.reset();
-    m_visore.reset();
-    m_configura.reset();
-    m_splash.reset();
-    event->accept();
+    m_settingsWritten = true;
+    close();
 }

@@ -4,6 +4,7 @@
 #include "drives.h"
 #include "playerbackend.h"
 #include "randomsource.h"
+#include "settingssession.h"
 
 #include <QWidget>
 
@@ -13,6 +14,7 @@ class Configura;
 class Dialogs;
 class FolderList;
 class HintLine;
+class ListFileSession;
 class MediaBrowser;
 class Picture;
 class PictureButton;
@@ -48,8 +50,8 @@ public:
     Splash& splash();
     Sequencer& sequencer();
 
-    const QString& attuale() const { return m_attuale; }
-    // True while a folder or a list file is being read or written.
+    const QString& attuale() const;
+    // True while a folder or a list file is being read or written, or the settings at exit.
     bool isWaitingOnFiles() const;
 
 protected:
@@ -74,11 +76,10 @@ private:
     void closeSettings();
     void openAbout();
 
+    void connectListFiles();
     void openChooser(ChooserPanel::Azione azione);
     void lockForChooser(bool locked);
-    void chosen(ChooserPanel::Azione azione, const QString& path);
-    bool LeggiLista(const QString& path);
-    void SalvaLista(const QString& path);
+    void settingsSaved(bool written);
     void addSelectedFiles();
     void removeSelectedEntry();
     void moveSelectedEntryUp();
@@ -90,12 +91,15 @@ private:
 
     Dialogs& m_dialogs;
     const QString m_programFolder;
-    const QString m_settingsPath;
-    QString m_attuale;
+    SettingsSession m_settings;
     PlaylistModel* m_playlist;
+    ListFileSession* m_listFiles;
     MediaBrowser* m_browser;
     const PlayerBackend::Options m_playerOptions;
     ClockSeededRandom m_random;
+    // The exit was confirmed: the settings are being written, then the window closes.
+    bool m_exiting = false;
+    bool m_settingsWritten = false;
 
     std::unique_ptr<Visore> m_visore;
     std::unique_ptr<Configura> m_configura;

@@ -5,15 +5,16 @@
 #include "dialogs.h"
 #include "drives.h"
 #include "folderlist.h"
+#include "listfilesession.h"
 #include "looks.h"
 #include "mediabrowser.h"
 #include "paths.h"
 #include "picturebutton.h"
 #include "twips.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
-#include <QFile>
 #include <QLineEdit>
 #include <QListView>
 
@@ -23,8 +24,8 @@ const QString kExtension = QStringLiteral(".zbl");
 
 }  // namespace
 
-ChooserPanel::ChooserPanel(Dialogs& dialogs, Drives drives, QWidget* parent)
-    : QFrame(parent), m_dialogs(dialogs) {
+ChooserPanel::ChooserPanel(Dialogs& dialogs, Drives drives, ListFileSession& listFiles, QWidget* parent)
+    : QFrame(parent), m_dialogs(dialogs), m_listFiles(listFiles) {
     setObjectName(QStringLiteral("Frame1"));
     setGeometry(twipsRect(0, -90, 7575, 6220));
     looks::paint(this, looks::kYellow, looks::kTeal);
@@ -49,6 +50,9 @@ ChooserPanel::ChooserPanel(Dialogs& dialogs, Drives drives, QWidget* parent)
     File2->setSelectionMode(QAbstractItemView::SingleSelection);
     // The Delete key in the file list deletes the selected list file, once the user confirms.
     onDeleteKey(File2, [this] { deleteSelectedFile(); });
+    // Every click on a file names it, the selected one too, and so does every move of the selection.
+    connect(File2, &QListView::clicked, this,
+            [this](const QModelIndex& file) { Text1->setText(file.data().toString()); });
     connect(File2->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
         const QString name = selectedFile();
         if (!name.isEmpty()) Text1->setText(name);
@@ -56,43 +60,110 @@ ChooserPanel::ChooserPanel(Dialogs& dialogs, Drives drives, QWidget* parent)
     connect(File2, &QListView::doubleClicked, this, &ChooserPanel::confirm);
     connect(Command11, &QPushButton::clicked, this, &ChooserPanel::confirm);
     connect(Command12, &QPushButton::clicked, this, &ChooserPanel::closePanel);
+    connect(&m_listFiles, &ListFileSession::removed, this, &ChooserPanel::listFileDeleted);
+    connect(&m_listFiles, &ListFileSession::removeFailed, this, [this](const QString& path) {
+        m_dialogs.tell(this, QStringLiteral("Impossibile eliminare il file %1.").arg(path),
+                       Dialogs::Icon::Stop);
+    });
+    connect(&m_listFiles, &ListFileSession::finished, this, &ChooserPanel::operationFinished);
     hide();
 }
 
-void ChooserPanel::open(Azione azione, bool hasCurrentListFile) {
+void ChooserPanel::open(Azione azione) {
     m_azione = azione;
     show();
     raise();
     if (azione == Azione::Salva) {
         Text1->setReadOnly(false);
-        if (!hasCurrentListFile) Text1->setText(QStringLiteral("NuovaLista") + kExtension);
+        if (m_listFiles.current().isEmpty()) Text1->setText(QStringLiteral("NuovaLista") + kExtension);
+        Text1->setFocus(Qt::OtherFocusReason);
     } else {
         Text1->setReadOnly(true);
         Text1->clear();
+        File2->setFocus(Qt::OtherFocusReason);
     }
-    // The chooser starts in the process's working folder, read when it is first wanted.
-    if (m_browser->folder().isEmpty()) {
-        m_browser->pointAt(QDir::currentPath());
+    if (m_browser->folder().isEmpty() && !m_browser->isReading()) {
+        startInWorkingFolder();
     } else {
         m_browser->reread();
     }
 }
 
-bool ChooserPanel::isWaitingOnFiles() const {
-    return m_browser->isReading();
+// The chooser starts in the process's working folder, read when it is first wanted; when that folder has
+// gone or cannot be read, in the home folder.
+void ChooserPanel::startInWorkingFolder() {
+    const QString working = QDir::currentPath();
+    if (working.isEmpty()) {
+        m_browser->pointAt(QDir::homePath());
+        return;
+    }
+    m_browser->pointAt(working);
+    connect(
+        m_browser, &MediaBrowser::readFinished, this,
+        [this] {
+            if (m_browser->folder().isEmpty()) m_browser->pointAt(QDir::homePath());
+        },
+        Qt::SingleShotConnection);
 }
 
+bool ChooserPanel::isWaitingOnFiles() const {
+    return m_waiting || m_browser->isReading();
+}
+
+bool ChooserPanel::focusNextPrevChild(bool next) {
+    QList<QWidget*> controls;
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{Drive2, Dir2, File2, Text1, Command11, Command12}) {
+        if (control->isEnabled() && (control->focusPolicy() & Qt::TabFocus)) controls.append(control);
+    }
+    if (controls.isEmpty()) return false;
+    const qsizetype at = controls.indexOf(QApplication::focusWidget());
+    const qsizetype step = next ? 1 : controls.size() - 1;
+    controls[at < 0 ? 0 : (at + step) % controls.size()]->setFocus(next ? Qt::TabFocusReason
+                                                                        : Qt::BacktabFocusReason);
+    return true;
+}
+
+// A name is joined onto the folder the lists show: with no folder shown yet, there is nothing to join.
 void ChooserPanel::confirm() {
-    if (Text1->text().isEmpty()) return;
+    if (Text1->text().isEmpty() || m_browser->folder().isEmpty() || m_waiting) return;
     QString path = joinPath(m_browser->folder(), Text1->text());
     if (!path.endsWith(kExtension, Qt::CaseInsensitive)) path += kExtension;
-    Q_EMIT confirmed(m_azione, path);
-    closePanel();
+    m_closeWhenDone = true;
+    setWaiting(true);
+    if (m_azione == Azione::Leggi) {
+        m_listFiles.load(path);
+    } else {
+        m_listFiles.save(path);
+    }
 }
 
+// Cancel while a list file is loaded or saved gives up waiting for it.
 void ChooserPanel::closePanel() {
+    if (m_waiting) {
+        m_listFiles.abandon();
+        setWaiting(false);
+    }
     hide();
     Q_EMIT closed();
+}
+
+void ChooserPanel::operationFinished() {
+    if (!m_waiting) return;
+    setWaiting(false);
+    if (std::exchange(m_closeWhenDone, false)) closePanel();
+}
+
+void ChooserPanel::setWaiting(bool waiting) {
+    m_waiting = waiting;
+    for (QWidget* control : std::initializer_list<QWidget*>{Drive2, Dir2, File2, Text1, Command11}) {
+        control->setEnabled(!waiting);
+    }
+    if (waiting) {
+        setCursor(Qt::BusyCursor);
+    } else {
+        unsetCursor();
+    }
 }
 
 QString ChooserPanel::selectedFile() const {
@@ -102,15 +173,15 @@ QString ChooserPanel::selectedFile() const {
 
 void ChooserPanel::deleteSelectedFile() {
     const QString name = selectedFile();
-    if (name.isEmpty() || !m_dialogs.askYesNo(this, QStringLiteral("Eliminare definitivamente il file?")))
+    if (name.isEmpty() || m_waiting ||
+        !m_dialogs.askYesNo(this, QStringLiteral("Eliminare definitivamente il file?")))
         return;
-    const QString path = joinPath(m_browser->folder(), name);
-    if (!QFile::remove(path)) {
-        m_dialogs.tell(this, QStringLiteral("Impossibile eliminare il file %1.").arg(path),
-                       Dialogs::Icon::Stop);
-        return;
-    }
-    Q_EMIT listFileDeleted(path);
+    m_closeWhenDone = false;
+    setWaiting(true);
+    m_listFiles.remove(joinPath(m_browser->folder(), name));
+}
+
+void ChooserPanel::listFileDeleted() {
     m_browser->reread();
     Text1->clear();
 }

@@ -6,6 +6,7 @@
 
 class Dialogs;
 class FolderList;
+class ListFileSession;
 class MediaBrowser;
 class PictureButton;
 class QComboBox;
@@ -14,34 +15,43 @@ class QListView;
 
 // The panel drawn over the browser and the playlist to choose a list file to load, or a file to save the
 // playlist in; list files can be deleted from it too. It keeps its drive and folder from one opening to
-// the next.
+// the next. While it is open, the keyboard stays within it.
 class ChooserPanel : public QFrame {
     Q_OBJECT
 public:
     enum class Azione { Leggi, Salva };
 
-    ChooserPanel(Dialogs& dialogs, Drives drives, QWidget* parent);
+    ChooserPanel(Dialogs& dialogs, Drives drives, ListFileSession& listFiles, QWidget* parent);
 
     // A save proposes "NuovaLista.zbl" while there is no current list file; a load starts from no name.
-    void open(Azione azione, bool hasCurrentListFile);
+    void open(Azione azione);
+    // True while a folder is being read, or a list file loaded, saved or deleted from here.
     bool isWaitingOnFiles() const;
 
 Q_SIGNALS:
-    // The chosen file: the chooser's folder and the name, with ".zbl" added unless the name ends so.
-    void confirmed(ChooserPanel::Azione azione, const QString& path);
-    // The panel has been hidden, after a confirmation or a cancel.
+    // The panel has been hidden: its list file was loaded or saved, or the user cancelled.
     void closed();
-    void listFileDeleted(const QString& path);
+
+protected:
+    bool focusNextPrevChild(bool next) override;
 
 private:
+    void startInWorkingFolder();
     void confirm();
     void closePanel();
     void deleteSelectedFile();
+    void listFileDeleted();
+    void operationFinished();
+    // While a list file is loaded, saved or deleted, nothing but cancel can be used.
+    void setWaiting(bool waiting);
     QString selectedFile() const;
 
     Dialogs& m_dialogs;
+    ListFileSession& m_listFiles;
     Azione m_azione = Azione::Leggi;
     MediaBrowser* m_browser;
+    bool m_waiting = false;
+    bool m_closeWhenDone = false;
 
 public:
     QComboBox* Drive2;

@@ -43,6 +43,8 @@ Configura::Configura(Dialogs& dialogs)
     setWindowTitle(QStringLiteral("ZEB Setup"));
     setFixedSize(twipsRect(0, 0, 6300, 3075).size());
     looks::paint(this, looks::kGreen, looks::kNavy);
+    // While it is open the main window takes no input at all: no click, no key, no close request.
+    setWindowModality(Qt::ApplicationModal);
 
     buildFormatsFrame();
     Image1 = place(new Picture(QStringLiteral(":/pictures/notes.svg"), this), QStringLiteral("Image1"),
@@ -150,9 +152,13 @@ void Configura::addFormat() {
     m_Text1 = ::mediaPattern(formats());
 }
 
+// Only an entry the user picked goes: the list's focus alone falls on its first entry when the window
+// opens. Afterwards nothing is picked, so that a second click removes nothing.
 void Configura::removeFormat() {
-    const int row = List1->currentRow();
-    if (row < 0) return;
-    delete List1->takeItem(row);
+    const QList<QListWidgetItem*> picked = List1->selectedItems();
+    if (picked.isEmpty()) return;
+    delete picked.first();
+    List1->clearSelection();
+    List1->setCurrentItem(nullptr);
     m_Text1 = ::mediaPattern(formats());
 }

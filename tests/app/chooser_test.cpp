@@ -145,6 +145,7 @@ TEST_F(ChooserTest, LoadingTakesTheClickedFileAndADoubleClickLoadsAtOnce) {
     EXPECT_EQ(name()->text(), QStringLiteral("Pop.zbl"));
     auto* files = control<QListView>(QStringLiteral("File2"));
     Q_EMIT files->doubleClicked(files->currentIndex());
+    settle();
     EXPECT_FALSE(chooserOpen());
     EXPECT_EQ(window.attuale(), listFolder(QStringLiteral("Pop.zbl")));
     EXPECT_EQ(window.windowTitle(), QStringLiteral("ZEB - ") + listFolder(QStringLiteral("Pop.zbl")));
@@ -244,6 +245,7 @@ TEST_F(ChooserTest, ADeletionThatFailsIsReportedAndTheChooserStaysOpen) {
     ASSERT_TRUE(QFile::remove(listFolder(QStringLiteral("Rock.zbl"))));  // gone behind the chooser's back
     dialogs.yesNoAnswers = {true};
     pressDelete();
+    settle();
     ASSERT_EQ(dialogs.shown.size(), 2u);
     EXPECT_EQ(dialogs.shown[1].kind, FakeDialogs::Box::Kind::Message);
     EXPECT_TRUE(chooserOpen());

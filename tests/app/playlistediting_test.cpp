@@ -143,7 +143,9 @@ TEST_F(PlaylistEditingTest, ANewListIsBegunOnlyOnYesAndForgetsTheListFile) {
     ASSERT_EQ(dialogs.shown.size(), 2u);
     EXPECT_EQ(dialogs.shown[0].text, kNewListQuestion);
 
-    ASSERT_TRUE(window.close());
+    window.close();
+    settle();
+    ASSERT_FALSE(window.isVisible());
     EXPECT_TRUE(LeggiConfig(settingsPath()).currentListFile.isEmpty());
 }
 

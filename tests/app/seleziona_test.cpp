@@ -73,16 +73,20 @@ TEST_F(SelezionaTest, ExitAnsweredYesSavesTheRecordAndDestroysTheOtherWindows) {
 
     dialogs.yesNoAnswers = {true};
     control<QPushButton>(QStringLiteral("Command8"))->click();
+    settle();
     EXPECT_FALSE(window.isVisible());
-    EXPECT_TRUE(configura.isNull());
-    EXPECT_TRUE(visore.isNull());
-    EXPECT_TRUE(splash.isNull());
     ASSERT_EQ(dialogs.shown.size(), 1u);
 
     SettingsRecord expected = storedRecord();
     expected.random = true;
     expected.main = {675, 900};
     EXPECT_EQ(LeggiConfig(settingsPath()), expected);
+
+    // The other windows end with the main window.
+    destroyWindow();
+    EXPECT_TRUE(configura.isNull());
+    EXPECT_TRUE(visore.isNull());
+    EXPECT_TRUE(splash.isNull());
 }
 
 TEST_F(SelezionaTest, ASettingsFileThatCannotBeWrittenIsReportedAndTheProgramStillEnds) {
@@ -90,7 +94,9 @@ TEST_F(SelezionaTest, ASettingsFileThatCannotBeWrittenIsReportedAndTheProgramSti
     ASSERT_TRUE(QFile::remove(settingsPath()));
     ASSERT_TRUE(QDir().mkdir(settingsPath()));  // a folder where the file should go
     dialogs.yesNoAnswers = {true};
-    EXPECT_TRUE(window.close());
+    window.close();
+    settle();
+    EXPECT_FALSE(window.isVisible());
     ASSERT_EQ(dialogs.shown.size(), 2u);
     EXPECT_EQ(dialogs.shown[1].kind, FakeDialogs::Box::Kind::Message);
     EXPECT_EQ(dialogs.shown[1].icon, Dialogs::Icon::Stop);

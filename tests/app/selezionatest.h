@@ -51,6 +51,8 @@ protected:
         return *m_window;
     }
 
+    void destroyWindow() { m_window.reset(); }
+
     // Folders and list files are read and written off the window's thread: lets that work end.
     void settle() {
         ASSERT_TRUE(waitUntil([this] { return !m_window->isWaitingOnFiles(); }));

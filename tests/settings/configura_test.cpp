@@ -78,10 +78,13 @@ TEST_F(ConfiguraTest, RefusedFormatsLeaveTheListAsItWas) {
     EXPECT_EQ(window.mediaPattern(), QStringLiteral("*.mp3;*.avi"));
 }
 
-TEST_F(ConfiguraTest, RemovingTakesTheFocusedEntryOnlyAndAsksNothing) {
+// The list's focus alone, which falls on its first entry when it gets the keyboard, picks nothing.
+TEST_F(ConfiguraTest, RemovingTakesThePickedEntryOnlyAndAsksNothing) {
     auto* list = control<QListWidget>("List1");
     auto* remove = control<QPushButton>("Command2");
     list->setCurrentRow(-1);
+    remove->click();
+    list->selectionModel()->setCurrentIndex(list->model()->index(0, 0), QItemSelectionModel::NoUpdate);
     remove->click();
     EXPECT_EQ(window.formats().size(), 2u);
 
@@ -89,6 +92,8 @@ TEST_F(ConfiguraTest, RemovingTakesTheFocusedEntryOnlyAndAsksNothing) {
     remove->click();
     EXPECT_EQ(window.formats(), (std::vector<Format>{{QStringLiteral("avi"), false}}));
     EXPECT_EQ(window.mediaPattern(), QStringLiteral("*.avi"));
+    remove->click();  // nothing is picked after a removal
+    EXPECT_EQ(window.formats().size(), 1u);
     list->setCurrentRow(0);
     remove->click();
     EXPECT_TRUE(window.formats().empty());
