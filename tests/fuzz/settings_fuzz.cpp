@@ -21,8 +21,13 @@ bool samePositions(const SettingsRecord& a, const SettingsRecord& b) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QByteArray file(reinterpret_cast<const char*>(data), qsizetype(size));
     SettingsRecord read = decodeSettings(file);
-    // A text longer than a record holds is written empty, by design.
-    if (encodeText(read.currentListFile).size() > kMaxSettingsTextBytes) read.currentListFile.clear();
+    // A text longer than a record holds is written empty, by design: a text read as Windows-1252 can grow
+    // to twice its bytes in UTF-8.
+    const auto fitted = [](QString& text) {
+        if (encodeText(text).size() > kMaxSettingsTextBytes) text.clear();
+    };
+    fitted(read.currentListFile);
+    for (Format& format : read.formats) fitted(format.extension);
     const SettingsRecord again = decodeSettings(encodeSettings(read, file));
     SettingsRecord readRest = read;
     SettingsRecord againRest = again;
