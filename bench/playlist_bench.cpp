@@ -99,14 +99,18 @@ void scrollFullPlaylistToItsEnds(benchmark::State& state) {
 }
 BENCHMARK(scrollFullPlaylistToItsEnds)->Unit(benchmark::kMillisecond);
 
+// The edit and the view's answer to it alone: the entry removed is made up for, untimed, by a new one, so
+// that the list stays full and the view has no other work left when the clock starts.
 void removeAndMoveInFullPlaylist(benchmark::State& state) {
     FullPlaylist playlist;
+    int added = PlaylistModel::kMaxEntries;
     for (auto _ : state) {
         playlist.model().remove(0);
         playlist.model().moveUp(playlist.model().rowCount() - 1);
         benchmark::DoNotOptimize(playlist.view().grab());
         state.PauseTiming();
-        playlist.model().add(tracks(0, 1));
+        playlist.model().add(tracks(added++, 1));
+        benchmark::DoNotOptimize(playlist.view().grab());
         state.ResumeTiming();
     }
 }
