@@ -1,15 +1,25 @@
 // Playback: from play-all to the sound starting, and from the end of one track to the start of the next.
-// The player is the real module over libmpv, with a silent audio output that keeps real time.
+// The player is the real module over libmpv, with a silent audio output that keeps real time. Without the
+// module, or when a file does not play, the program ends at once with the reason.
 #include "figures.h"
 #include "mediaplayer.h"
+#include "quietplayer.h"
 #include "sequencer.h"
+#include "waituntil.h"
 #include "wavfile.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
 
+#include <cstdlib>
+
 namespace {
+
+[[noreturn]] void fail(const QString& reason) {
+    std::fprintf(stderr, "playback_bench: %s\n", qPrintable(reason));
+    std::exit(EXIT_FAILURE);
+}
 
 const std::vector<Format> kWav = {{QStringLiteral("wav"), true}};
 
@@ -20,11 +30,19 @@ public:
         QObject::connect(&player, &MediaPlayer::endOfStream, [this] { m_lastEnd = m_clock.nsecsElapsed(); });
         QObject::connect(&player, &MediaPlayer::started, [this] { m_lastStart = m_clock.nsecsElapsed(); });
         QObject::connect(&player, &MediaPlayer::endOfStream, &sequencer, &Sequencer::endOfStream);
+        QObject::connect(&player, &MediaPlayer::unavailable, [this](const QString& reason) {
+            m_failure = QStringLiteral("the player module does not load: ") + reason;
+        });
+        QObject::connect(&player, &MediaPlayer::couldNotPlay, [this](const QString& reason) {
+            m_failure = QStringLiteral("a file could not be played: ") + reason;
+        });
+        QObject::connect(&player, &MediaPlayer::playedNothing,
+                         [this] { m_failure = QStringLiteral("a file played nothing"); });
         // libmpv ends a file only once its sound has played out: a stop in the last moments of a file waits
         // for that, so the file that is stopped is a long one.
         for (const auto& [name, milliseconds] : {std::pair{"lungo", 5000}, {"uno", 500}, {"due", 500}}) {
             const QString path = m_folder.filePath(QString::fromUtf8(name) + QStringLiteral(".wav"));
-            writeWav(path, milliseconds);
+            if (!writeWav(path, milliseconds)) fail(QStringLiteral("cannot write ") + path);
             tracks.push_back({QString::fromUtf8(name), path});
         }
     }
@@ -55,7 +73,7 @@ private:
         bool finished = false;
         const auto connection =
             QObject::connect(&sequencer, &Sequencer::finished, [&finished] { finished = true; });
-        while (!finished) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        waitFor(finished, "end of the queue");
         QObject::disconnect(connection);
     }
 
@@ -63,17 +81,26 @@ private:
         bool started = false;
         const auto connection =
             QObject::connect(&player, &MediaPlayer::started, [&started] { started = true; });
-        while (!started) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        waitFor(started, "start of playback");
         QObject::disconnect(connection);
+    }
+
+    // Until the event has come; a failure of the player, or ten seconds without it, end the program.
+    void waitFor(const bool& event, const char* what) {
+        const bool came = waitUntil([&] { return event || !m_failure.isEmpty(); }, 10000);
+        if (!m_failure.isEmpty()) fail(m_failure);
+        if (!came) fail(QStringLiteral("no %1 within 10 seconds").arg(QLatin1String(what)));
     }
 
     QTemporaryDir m_folder;
     QElapsedTimer m_clock;
     qint64 m_lastEnd = 0;
     qint64 m_lastStart = 0;
+    QString m_failure;
 
 public:
-    MediaPlayer player{{false, {QStringLiteral("ao=null")}}, nullptr};
+    PlayerModule module{builtPlayerModule()};
+    MediaPlayer player{module, {false, {QStringLiteral("ao=null")}}, nullptr};
     ClockSeededRandom random;
     Sequencer sequencer{player, [] { return PlayOptions{}; }, random};
     std::vector<Track> tracks;

@@ -4,8 +4,10 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh bench
 cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DZEB_BENCHMARKS=ON
-cmake --build build/bench --target playlist_bench browser_bench playback_bench
+cmake --build build/bench --target playlist_bench browser_bench playback_bench slowfolder_bench zeb zeb_mpv
 for benchmark in playlist_bench browser_bench playback_bench; do
     echo "== $benchmark"
     "build/bench/$benchmark"
 done
+echo "== slowmount"
+bench/slowmount.sh build/bench/zeb

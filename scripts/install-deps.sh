@@ -6,9 +6,11 @@ set -euo pipefail
 build_packages=(g++ cmake ninja-build pkgconf qt6-base-dev qt6-svg-dev qt6-qpa-plugins
                 qt6-translations-l10n fonts-dejavu-core libmpv-dev libqt6opengl6-dev)
 # Tests: GoogleTest; the end-to-end test's display, accessibility bus, pointer and sample media; the
-# fuzzers' clang and its runtime.
-test_packages=(libgtest-dev xvfb xdotool ffmpeg dbus at-spi2-core python3-pyatspi clang libclang-rt-14-dev)
-bench_packages=(libbenchmark-dev)
+# fuzzers' clang and its runtime; the file system that misbehaves on demand (tests/support/testfs.py).
+test_packages=(libgtest-dev xvfb xdotool ffmpeg dbus at-spi2-core python3-pyatspi clang libclang-rt-14-dev
+               fuse3 python3-fusepy)
+# Benchmarks: Google Benchmark; the slow-mount benchmark's display, pointer and file system.
+bench_packages=(libbenchmark-dev xvfb xdotool fuse3 python3-fusepy)
 
 case "${1:-}" in
     run) wanted=("${build_packages[@]}") ;;

@@ -1,3 +1,4 @@
+#include "installation.h"
 #include "picture.h"
 #include "playermodule.h"
 #include "qtdialogs.h"
@@ -15,7 +16,10 @@ int main(int argc, char* argv[]) {
     installItalianTranslation();
     QtDialogs dialogs;
     const QString programFolder = QCoreApplication::applicationDirPath();
-    Seleziona seleziona(dialogs, programFolder, settingsFilePath(programFolder), defaultPlayerOptions());
+    // Loaded on the first play, not here: loading libmpv would slow every start.
+    PlayerModule playerModule(playerModulePath(programFolder));
+    Seleziona seleziona(dialogs, programFolder, settingsFilePath(programFolder), playerModule,
+                        defaultPlayerOptions());
     seleziona.load();
     return application.exec();
 }

@@ -10,11 +10,10 @@
 #include "listfilesession.h"
 #include "looks.h"
 #include "mediabrowser.h"
-#include "mediaplayer.h"
 #include "picture.h"
 #include "picturebutton.h"
+#include "playbacksession.h"
 #include "playlistmodel.h"
-#include "sequencer.h"
 #include "splash.h"
 #include "twips.h"
 #include "version.h"
@@ -39,12 +38,13 @@ const QString kIdleText =
 }  // namespace
 
 Seleziona::Seleziona(Dialogs& dialogs, QString programFolder, QString settingsPath,
-                     PlayerBackend::Options playerOptions)
+                     PlayerModule& playerModule, PlayerBackend::Options playerOptions)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       m_dialogs(dialogs),
       m_programFolder(std::move(programFolder)),
       m_settings(std::move(settingsPath)),
+      m_playerModule(playerModule),
       m_playerOptions(std::move(playerOptions)) {
     setObjectName(QStringLiteral("Seleziona"));
     setWindowTitle(QStringLiteral("ZEB"));
@@ -66,8 +66,7 @@ Seleziona::Seleziona(Dialogs& dialogs, QString programFolder, QString settingsPa
 
 // The other windows go with the main window, the viewer and its player first.
 Seleziona::~Seleziona() {
-    m_sequencer.reset();
-    m_visore.reset();
+    m_playback.reset();
     m_configura.reset();
     m_splash.reset();
 }
@@ -161,6 +160,7 @@ void Seleziona::buildHintStrip() {
     Image1 = place(new Picture(QStringLiteral(":/pictures/hintstrip.svg"), frame), QStringLiteral("Image1"),
                    twipsRect(30, 125, 7275, 345));
     aiuto = place(new QLabel(kIdleText, frame), QStringLiteral("aiuto"), twipsRect(120, 180, 6735, 195));
+    aiuto->setAccessibleDescription(QStringLiteral("Suggerimento"));
     aiuto->setFont(looks::boldFont(8.25));
     looks::paintText(aiuto, looks::kCyan);
 
@@ -221,44 +221,27 @@ Configura& Seleziona::configura() {
 }
 
 Visore& Seleziona::visore() {
-    if (!m_visore) {
-        m_visore = std::make_unique<Visore>(m_playerOptions);
-        m_sequencer = std::make_unique<Sequencer>(
-            m_visore->player(),
-            [this] {
-                return PlayOptions{configura().continuo(), configura().random()};
-            },
-            m_random);
-        connectPlayback();
-    }
-    return *m_visore;
+    return playback().visore();
 }
 
-Sequencer& Seleziona::sequencer() {
-    visore();
-    return *m_sequencer;
+PlaybackSession& Seleziona::playback() {
+    if (!m_playback) {
+        m_playback = std::make_unique<PlaybackSession>(m_playerModule, m_playerOptions, [this] {
+            return PlayOptions{configura().continuo(), configura().random()};
+        });
+        connectPlayback();
+    }
+    return *m_playback;
 }
 
 void Seleziona::connectPlayback() {
-    MediaPlayer& player = m_visore->player();
-    connect(&player, &MediaPlayer::endOfStream, m_sequencer.get(), &Sequencer::endOfStream);
-    connect(&player, &MediaPlayer::couldNotPlay, m_sequencer.get(), &Sequencer::couldNotPlay);
-    connect(&player, &MediaPlayer::unavailable, m_sequencer.get(), &Sequencer::playerUnavailable);
-    connect(m_visore.get(), &Visore::leaveRequested, m_sequencer.get(), &Sequencer::finish);
-    connect(m_sequencer.get(), &Sequencer::trackStarting, m_visore.get(), &Visore::showTrackName);
-    connect(m_sequencer.get(), &Sequencer::opening, this, [this](bool hideMainWindow) {
-        if (hideMainWindow) hide();
-        m_visore->show();
-    });
-    connect(m_sequencer.get(), &Sequencer::finished, this, [this] {
-        m_visore->hide();
-        show();
-    });
-    connect(m_sequencer.get(), &Sequencer::failed, this, [this](const QString& path) {
+    connect(m_playback.get(), &PlaybackSession::hideMainWindow, this, &QWidget::hide);
+    connect(m_playback.get(), &PlaybackSession::showMainWindow, this, &QWidget::show);
+    connect(m_playback.get(), &PlaybackSession::failed, this, [this](const QString& path) {
         m_dialogs.tell(this, QStringLiteral("Impossibile riprodurre il file:\n%1").arg(path),
                        Dialogs::Icon::Stop);
     });
-    connect(m_sequencer.get(), &Sequencer::unavailable, this, [this](const QString& reason) {
+    connect(m_playback.get(), &PlaybackSession::unavailable, this, [this](const QString& reason) {
         m_dialogs.tell(
             this,
             QStringLiteral("Impossibile riprodurre: il lettore multimediale non si carica.\n%1").arg(reason),
@@ -267,12 +250,12 @@ void Seleziona::connectPlayback() {
 }
 
 void Seleziona::playAll() {
-    sequencer().playAll(m_playlist->tracks(), configura().formats());
+    playback().playAll(m_playlist->tracks(), configura().formats());
 }
 
 void Seleziona::playSelectedEntry() {
     const int row = selectedEntry();
-    if (row >= 0) sequencer().playOne(m_playlist->tracks()[size_t(row)], false);
+    if (row >= 0) playback().playOne(m_playlist->tracks()[size_t(row)], false);
 }
 
 // A double-click on a media file adds the selection to the playlist, or plays the file at once.
@@ -284,7 +267,7 @@ void Seleziona::mediaFileDoubleClicked() {
     const QString name = m_browser->focusedFile();
     if (name.isEmpty()) return;
     visore().fitAroundPlayer();
-    sequencer().playOne(trackOfFile(m_browser->folder(), name), true);
+    playback().playOne(trackOfFile(m_browser->folder(), name), true);
 }
 
 Splash& Seleziona::splash() {
@@ -400,8 +383,7 @@ void Seleziona::showSelectedPath() {
 }
 
 void Seleziona::stopViewer() {
-    visore().player().stop();
-    visore().hide();
+    playback().stop();
 }
 
 // Any change of size or state, minimising and the first display included, ends what the viewer shows.

@@ -3,7 +3,6 @@
 #include "chooserpanel.h"
 #include "drives.h"
 #include "playerbackend.h"
-#include "randomsource.h"
 #include "settingssession.h"
 
 #include <QWidget>
@@ -18,13 +17,14 @@ class ListFileSession;
 class MediaBrowser;
 class Picture;
 class PictureButton;
+class PlaybackSession;
+class PlayerModule;
 class PlaylistModel;
 class QComboBox;
 class QFrame;
 class QLabel;
 class QListView;
 class QPushButton;
-class Sequencer;
 class Splash;
 class Visore;
 struct SettingsRecord;
@@ -34,9 +34,9 @@ struct SettingsRecord;
 class Seleziona : public QWidget {
     Q_OBJECT
 public:
-    // The browser starts in programFolder; settingsPath names ZEBcfg.dat; the viewer's player takes
-    // playerOptions.
-    Seleziona(Dialogs& dialogs, QString programFolder, QString settingsPath,
+    // The browser starts in programFolder; settingsPath names ZEBcfg.dat; the viewer's player comes from
+    // playerModule and takes playerOptions.
+    Seleziona(Dialogs& dialogs, QString programFolder, QString settingsPath, PlayerModule& playerModule,
               PlayerBackend::Options playerOptions);
     ~Seleziona() override;
 
@@ -48,7 +48,7 @@ public:
     Configura& configura();
     Visore& visore();
     Splash& splash();
-    Sequencer& sequencer();
+    PlaybackSession& playback();
 
     const QString& attuale() const;
     // True while a folder or a list file is being read or written, or the settings at exit.
@@ -95,16 +95,15 @@ private:
     PlaylistModel* m_playlist;
     ListFileSession* m_listFiles;
     MediaBrowser* m_browser;
+    PlayerModule& m_playerModule;
     const PlayerBackend::Options m_playerOptions;
-    ClockSeededRandom m_random;
     // The exit was confirmed: the settings are being written, then the window closes.
     bool m_exiting = false;
     bool m_settingsWritten = false;
 
-    std::unique_ptr<Visore> m_visore;
+    std::unique_ptr<PlaybackSession> m_playback;
     std::unique_ptr<Configura> m_configura;
     std::unique_ptr<Splash> m_splash;
-    std::unique_ptr<Sequencer> m_sequencer;
 
     QComboBox* Drive1;
     FolderList* Dir1;

@@ -5,11 +5,9 @@
 #include "playermodule.h"
 
 #include <QAction>
-#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QSlider>
-#include <QTime>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -17,13 +15,10 @@ namespace {
 
 // The volume the player starts at: -5.5 dB, as the Windows component's -550.
 constexpr int kStartVolume = 81;
-// The seek bar counts tenths of a second.
+// The seek bar counts tenths of a second; its arrow keys move by 5 seconds, Page Up and Down by 30.
 constexpr int kSeekSteps = 10;
-
-QString clock(double seconds) {
-    const QTime time = QTime(0, 0).addMSecs(qint64(seconds * 1000));
-    return time.toString(seconds >= 3600 ? QStringLiteral("h:mm:ss") : QStringLiteral("m:ss"));
-}
+constexpr int kSeekArrowStep = 5 * kSeekSteps;
+constexpr int kSeekPageStep = 30 * kSeekSteps;
 
 QIcon icon(const QString& picture) {
     return QIcon(renderPicture(QStringLiteral(":/pictures/%1.svg").arg(picture), QSize(16, 16), 2));
@@ -38,8 +33,12 @@ QToolButton* controlButton(QAction* action, QWidget* parent) {
 
 }  // namespace
 
-MediaPlayer::MediaPlayer(PlayerBackend::Options options, QWidget* parent)
-    : QWidget(parent), m_options(std::move(options)) {
+MediaPlayer::MediaPlayer(PlayerModule& module, PlayerBackend::Options options, QWidget* parent)
+    : QWidget(parent),
+      m_module(module),
+      m_options(std::move(options)),
+      m_playIcon(icon(QStringLiteral("player_play"))),
+      m_pauseIcon(icon(QStringLiteral("player_pause"))) {
     setObjectName(QStringLiteral("MediaPlayer1"));
     // The component's own look: white text on dark grey controls, under a black picture.
     looks::paint(this, Qt::white, QColor(48, 48, 48));
@@ -50,7 +49,8 @@ MediaPlayer::MediaPlayer(PlayerBackend::Options options, QWidget* parent)
 MediaPlayer::~MediaPlayer() = default;
 
 void MediaPlayer::buildControls() {
-    m_playPause = new QAction(icon(QStringLiteral("player_play")), QStringLiteral("Riproduci / Pausa"), this);
+    m_playPause = new QAction(m_playIcon, QStringLiteral("Riproduci / Pausa"), this);
+    m_playPause->setObjectName(QStringLiteral("playPause"));
     m_stop = new QAction(icon(QStringLiteral("player_stop")), QStringLiteral("Ferma"), this);
     auto* louder = new QAction(QStringLiteral("Alza il volume"), this);
     auto* softer = new QAction(QStringLiteral("Abbassa il volume"), this);
@@ -74,12 +74,7 @@ void MediaPlayer::buildControls() {
     black.setColor(QPalette::Window, Qt::black);
     m_screen->setPalette(black);
 
-    m_seekBar = new QSlider(Qt::Horizontal, this);
-    m_seekBar->setObjectName(QStringLiteral("seekBar"));
-    m_seekBar->setAccessibleName(QStringLiteral("Posizione"));
-    connect(m_seekBar, &QSlider::sliderReleased, this, [this] {
-        if (m_backend) m_backend->seek(double(m_seekBar->value()) / kSeekSteps);
-    });
+    buildSeekBar();
     m_volume = new QSlider(Qt::Horizontal, this);
     m_volume->setObjectName(QStringLiteral("volume"));
     m_volume->setAccessibleName(QStringLiteral("Volume"));
@@ -106,13 +101,26 @@ void MediaPlayer::buildControls() {
     m_layout->addWidget(m_status);
 }
 
+// Every move by the user seeks: a drag, a click on the groove, a key, the wheel. The moves that follow
+// the player's position are not the user's, and trigger no action.
+void MediaPlayer::buildSeekBar() {
+    m_seekBar = new QSlider(Qt::Horizontal, this);
+    m_seekBar->setObjectName(QStringLiteral("seekBar"));
+    m_seekBar->setAccessibleName(QStringLiteral("Posizione"));
+    m_seekBar->setSingleStep(kSeekArrowStep);
+    m_seekBar->setPageStep(kSeekPageStep);
+    connect(m_seekBar, &QSlider::actionTriggered, this, [this] {
+        if (m_backend) m_backend->seek(double(m_seekBar->sliderPosition()) / kSeekSteps);
+    });
+}
+
 // The module is loaded on first need; without it nothing plays, and the owner hears of it once the
 // current call has returned.
 bool MediaPlayer::ensureBackend() {
     if (m_backend) return true;
     QString error;
-    if (PlayerBackendFactory* module = playerModule(&error)) {
-        m_backend = module->create(*this, this, m_options, &error);
+    if (PlayerBackendFactory* factory = m_module.factory(&error)) {
+        m_backend = factory->create(*this, this, m_options, &error);
     }
     if (!m_backend) {
         QMetaObject::invokeMethod(
@@ -125,31 +133,23 @@ bool MediaPlayer::ensureBackend() {
     m_backend->setVolume(m_volume->value());
     m_backend->setMuted(m_mute->isChecked());
     m_backend->setStretched(m_stretched);
+    m_state.setBackend(m_backend.get());
     return true;
 }
 
 void MediaPlayer::setFile(const QString& path) {
-    m_path = path;
-    m_position = m_duration = 0;
-    m_state = State::Loading;
-    if (ensureBackend()) {
-        m_backend->load(path);
-        m_loaded = true;
-    }
+    ensureBackend();
+    m_state.setFile(path);
     showStatus();
 }
 
 void MediaPlayer::play() {
-    if (!m_backend || m_path.isEmpty()) return;
-    if (!m_loaded) setFile(m_path);
-    m_backend->setPaused(false);
+    m_state.play();
+    showStatus();
 }
 
 void MediaPlayer::stop() {
-    if (m_backend) m_backend->stop();
-    m_loaded = false;
-    m_state = State::Stopped;
-    m_position = 0;
+    m_state.stop();
     showStatus();
 }
 
@@ -159,77 +159,55 @@ void MediaPlayer::setDisplaySize(DisplaySize size) {
 }
 
 void MediaPlayer::togglePause() {
-    if (m_state == State::Playing) {
-        m_backend->setPaused(true);
-    } else {
-        play();
-    }
+    m_state.togglePause();
+    showStatus();
 }
 
 void MediaPlayer::changeVolume(int step) {
     m_volume->setValue(m_volume->value() + step);
 }
 
-void MediaPlayer::playbackStarted() {
-    m_state = State::Playing;
+void MediaPlayer::playbackRestarted() {
+    const bool loaded = m_state.playbackRestarted();
     showStatus();
-    Q_EMIT started();
+    if (loaded) Q_EMIT started();
 }
 
-void MediaPlayer::fileEnded(bool playedToEnd, const QString& error) {
-    m_loaded = false;
-    m_state = playedToEnd ? State::Stopped : State::Failed;
-    m_error = error;
+void MediaPlayer::fileEnded(TrackEnd end, const QString& error) {
+    m_state.fileEnded(end, error);
     showStatus();
-    if (playedToEnd) {
-        Q_EMIT endOfStream();
-    } else {
-        Q_EMIT couldNotPlay(error);
+    switch (end) {
+        case TrackEnd::Played:
+            Q_EMIT endOfStream();
+            break;
+        case TrackEnd::PlayedNothing:
+            Q_EMIT playedNothing();
+            break;
+        case TrackEnd::CouldNotPlay:
+            Q_EMIT couldNotPlay(error);
+            break;
     }
 }
 
 void MediaPlayer::positionChanged(double seconds) {
-    m_position = seconds;
+    m_state.positionChanged(seconds);
     if (!m_seekBar->isSliderDown()) m_seekBar->setValue(int(seconds * kSeekSteps));
     showStatus();
 }
 
 void MediaPlayer::durationChanged(double seconds) {
-    m_duration = seconds;
+    m_state.durationChanged(seconds);
     m_seekBar->setRange(0, int(seconds * kSeekSteps));
     showStatus();
 }
 
 void MediaPlayer::pausedChanged(bool paused) {
-    if (m_state == State::Playing && paused)
-        m_state = State::Paused;
-    else if (m_state == State::Paused && !paused)
-        m_state = State::Playing;
+    m_state.pausedChanged(paused);
     showStatus();
 }
 
 void MediaPlayer::showStatus() {
-    m_playPause->setIcon(
-        icon(m_state == State::Playing ? QStringLiteral("player_pause") : QStringLiteral("player_play")));
-    QString state;
-    switch (m_state) {
-        case State::Stopped:
-            state = QStringLiteral("Fermo");
-            break;
-        case State::Loading:
-            state = QStringLiteral("Caricamento");
-            break;
-        case State::Playing:
-            state = QStringLiteral("In riproduzione");
-            break;
-        case State::Paused:
-            state = QStringLiteral("In pausa");
-            break;
-        case State::Failed:
-            state = QStringLiteral("Errore: %1").arg(m_error);
-            break;
-    }
-    const QString name = QFileInfo(m_path).fileName();
-    const QString times = QStringLiteral("%1 / %2").arg(clock(m_position), clock(m_duration));
-    m_status->setText(name.isEmpty() ? state : QStringLiteral("%1 — %2 — %3").arg(name, times, state));
+    const QIcon& wanted = m_state.pressPauses() ? m_pauseIcon : m_playIcon;
+    if (m_playPause->icon().cacheKey() != wanted.cacheKey()) m_playPause->setIcon(wanted);
+    m_status->setText(m_state.statusText());
 }

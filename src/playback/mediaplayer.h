@@ -2,13 +2,15 @@
 
 #include "player.h"
 #include "playerbackend.h"
+#include "playerstate.h"
 
+#include <QIcon>
 #include <QWidget>
 
+class PlayerModule;
 class QAction;
 class QLabel;
 class QSlider;
-class QToolButton;
 class QVBoxLayout;
 
 // The player component of the viewer: the picture, and under it the player's own controls (play and
@@ -17,7 +19,7 @@ class QVBoxLayout;
 class MediaPlayer : public QWidget, public Player, private PlayerBackend::Listener {
     Q_OBJECT
 public:
-    MediaPlayer(PlayerBackend::Options options, QWidget* parent);
+    MediaPlayer(PlayerModule& module, PlayerBackend::Options options, QWidget* parent);
     ~MediaPlayer() override;
 
     void setFile(const QString& path) override;
@@ -25,30 +27,37 @@ public:
     void stop() override;
     void setDisplaySize(DisplaySize size) override;
 
+    const PlayerState& state() const { return m_state; }
+
 Q_SIGNALS:
     void endOfStream();
+    void playedNothing();
     void couldNotPlay(const QString& reason);
     void unavailable(const QString& reason);
     // Sound or picture has begun to come out.
     void started();
 
 private:
-    enum class State { Stopped, Loading, Playing, Paused, Failed };
-
     void buildControls();
+    void buildSeekBar();
     bool ensureBackend();
     void togglePause();
     void changeVolume(int step);
     void showStatus();
 
-    void playbackStarted() override;
-    void fileEnded(bool playedToEnd, const QString& error) override;
+    void playbackRestarted() override;
+    void fileEnded(TrackEnd end, const QString& error) override;
     void positionChanged(double seconds) override;
     void durationChanged(double seconds) override;
     void pausedChanged(bool paused) override;
 
+    PlayerModule& m_module;
     PlayerBackend::Options m_options;
     std::unique_ptr<PlayerBackend> m_backend;
+    PlayerState m_state;
+    // Drawn once: the status changes with every position.
+    const QIcon m_playIcon;
+    const QIcon m_pauseIcon;
     QVBoxLayout* m_layout;
     QWidget* m_screen;
     QSlider* m_seekBar;
@@ -57,11 +66,5 @@ private:
     QAction* m_playPause;
     QAction* m_stop;
     QAction* m_mute;
-    QString m_path;
-    bool m_loaded = false;
-    State m_state = State::Stopped;
-    QString m_error;
-    double m_position = 0;
-    double m_duration = 0;
     bool m_stretched = false;
 };

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "fileend.h"
+
 #include <QStringList>
 #include <QtPlugin>
 
@@ -15,8 +17,10 @@ public:
     class Listener {
     public:
         virtual ~Listener() = default;
-        virtual void playbackStarted() = 0;
-        virtual void fileEnded(bool playedToEnd, const QString& error) = 0;
+        // Playback starts, after loading or after a seek.
+        virtual void playbackRestarted() = 0;
+        // The error says why a file could not be played.
+        virtual void fileEnded(TrackEnd end, const QString& error) = 0;
         virtual void positionChanged(double seconds) = 0;
         virtual void durationChanged(double seconds) = 0;
         virtual void pausedChanged(bool paused) = 0;
@@ -30,7 +34,8 @@ public:
     virtual ~PlayerBackend() = default;
 
     virtual QWidget* videoArea() = 0;
-    // Loads the file paused, in place of any earlier one.
+    // Loads the file paused, in place of any earlier one. Every load ends in a start of playback or an end
+    // of the file.
     virtual void load(const QString& path) = 0;
     virtual void setPaused(bool paused) = 0;
     virtual void stop() = 0;

@@ -14,7 +14,8 @@ bool Sequencer::playAll(const std::vector<Track>& playlist, const std::vector<Fo
     std::copy_if(playlist.begin(), playlist.end(), std::back_inserter(m_queue),
                  [&](const Track& track) { return hasActiveFormat(track.path, formats); });
     if (m_queue.empty()) return false;
-    m_failed.clear();
+    m_unheard.clear();
+    m_lastFailure.reset();
     int first = 0;
     if (m_options().random) {
         m_random.seedFromClock();
@@ -47,21 +48,40 @@ void Sequencer::finish() {
 }
 
 void Sequencer::endOfStream() {
-    m_failed.clear();
+    m_unheard.clear();
+    m_lastFailure.reset();
     advance();
 }
 
+void Sequencer::playedNothing() {
+    if (m_alone) {
+        advance();
+    } else {
+        unheard(false);
+    }
+}
+
 void Sequencer::couldNotPlay() {
-    const bool inQueue = !m_alone && m_current >= 0 && m_current < int(m_queue.size());
-    if (!inQueue && !m_alone) return;
-    if (inQueue) m_failed.insert(m_current);
-    if (m_alone || m_failed.size() == m_queue.size()) {
-        const QString path = m_alone ? m_alone->path : m_queue[size_t(m_current)].path;
-        finish();
-        Q_EMIT failed(path);
+    if (!m_alone) {
+        unheard(true);
         return;
     }
-    advance();
+    const QString path = m_alone->path;
+    finish();
+    Q_EMIT failed(path);
+}
+
+void Sequencer::unheard(bool failure) {
+    if (m_current < 0 || m_current >= int(m_queue.size())) return;
+    m_unheard.insert(m_current);
+    if (failure) m_lastFailure = m_queue[size_t(m_current)].path;
+    if (m_unheard.size() < m_queue.size()) {
+        advance();
+        return;
+    }
+    const std::optional<QString> lastFailure = m_lastFailure;
+    finish();
+    if (lastFailure) Q_EMIT failed(*lastFailure);
 }
 
 void Sequencer::playerUnavailable(const QString& reason) {

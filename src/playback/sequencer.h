@@ -22,8 +22,10 @@ struct PlayOptions {
 // Random on; after the last, index 0 with Continuo on, a pick with Random on, or else the end. The options
 // are read at the moment each choice is made.
 //
-// A track that cannot be played counts as ended. When every track of the queue has failed since the
-// last one that played, or the one file played alone fails, playback finishes and failed() names the file.
+// A track that cannot be played counts as ended, and so does one that played nothing (a file of no
+// samples), which is not reported. When a whole pass of the queue has gone unheard, every track failed or
+// empty since the last one that played, playback finishes, and failed() names the last file that failed,
+// if one did; so does it when the one file played alone fails.
 class Sequencer : public QObject {
     Q_OBJECT
 public:
@@ -39,6 +41,7 @@ public:
     // The player's notifications.
     void endOfStream();
     void couldNotPlay();
+    void playedNothing();
     void playerUnavailable(const QString& reason);
 
     const std::vector<Track>& queue() const { return m_queue; }
@@ -59,6 +62,8 @@ private:
     void begin(const Track& track, std::optional<bool> hideMainWindow);
     void startQueued(int index);
     void advance();
+    // A track of the queue was not heard; a failure when it could not be played.
+    void unheard(bool failure);
     int pick();
 
     Player& m_player;
@@ -68,6 +73,7 @@ private:
     int m_current = -1;
     // The file playing outside the queue, if one is.
     std::optional<Track> m_alone;
-    // The queue's indices that failed since a track last played to its end.
-    std::set<int> m_failed;
+    // The queue's indices not heard since a track last played, and the last of them that failed.
+    std::set<int> m_unheard;
+    std::optional<QString> m_lastFailure;
 };

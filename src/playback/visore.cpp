@@ -10,14 +10,14 @@
 #include <QCloseEvent>
 #include <QPushButton>
 
-Visore::Visore(const PlayerBackend::Options& playerOptions) {
+Visore::Visore(PlayerModule& playerModule, const PlayerBackend::Options& playerOptions) {
     setObjectName(QStringLiteral("Visore"));
     setWindowTitle(QStringLiteral("ZEB"));
     setAttribute(Qt::WA_QuitOnClose, false);
     looks::paint(this, looks::kYellow, looks::kBlack);
 
-    MediaPlayer1 =
-        place(new MediaPlayer(playerOptions, this), QStringLiteral("MediaPlayer1"), QRect(9, 9, 352, 435));
+    MediaPlayer1 = place(new MediaPlayer(playerModule, playerOptions, this), QStringLiteral("MediaPlayer1"),
+                         QRect(9, 9, 352, 435));
     Shape1 = place(new Outline(looks::kGreen, this), QStringLiteral("Shape1"), QRect(8, 8, 354, 465));
     Check3 =
         place(new QCheckBox(QStringLiteral("Scala"), this), QStringLiteral("Check3"), QRect(16, 449, 81, 17));

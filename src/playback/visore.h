@@ -6,6 +6,7 @@
 
 class MediaPlayer;
 class Outline;
+class PlayerModule;
 class QCheckBox;
 class QPushButton;
 
@@ -15,7 +16,7 @@ class QPushButton;
 class Visore : public QWidget {
     Q_OBJECT
 public:
-    explicit Visore(const PlayerBackend::Options& playerOptions);
+    Visore(PlayerModule& playerModule, const PlayerBackend::Options& playerOptions);
 
     MediaPlayer& player() { return *MediaPlayer1; }
     bool scala() const;

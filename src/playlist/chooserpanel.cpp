@@ -27,6 +27,7 @@ const QString kExtension = QStringLiteral(".zbl");
 ChooserPanel::ChooserPanel(Dialogs& dialogs, Drives drives, ListFileSession& listFiles, QWidget* parent)
     : QFrame(parent), m_dialogs(dialogs), m_listFiles(listFiles) {
     setObjectName(QStringLiteral("Frame1"));
+    setAccessibleName(QStringLiteral("Scelta del file di lista"));
     setGeometry(twipsRect(0, -90, 7575, 6220));
     looks::paint(this, looks::kYellow, looks::kTeal);
 

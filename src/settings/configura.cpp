@@ -59,6 +59,7 @@ void Configura::buildFormatsFrame() {
     Frame1 = frame(this, QStringLiteral("Frame1"), QStringLiteral(" Formati riconosciuti "),
                    twipsRect(40, 20, 2085, 3015));
     List1 = place(new QListWidget(Frame1), QStringLiteral("List1"), twipsRect(120, 240, 1815, 1860));
+    List1->setAccessibleName(QStringLiteral("Formati riconosciuti"));
     looks::paint(List1, looks::kGreen, looks::kBlack);
     Command1 =
         place(new PictureButton(QStringLiteral(":/pictures/cfg_add.svg"), QStringLiteral("Aggiungi"), Frame1),

@@ -1,6 +1,7 @@
 #include "filesizelimit.h"
 #include "listfile.h"
 #include "selezionatest.h"
+#include "testmount.h"
 
 #include <QDir>
 #include <QKeyEvent>
@@ -264,4 +265,34 @@ TEST_F(ChooserTest, AnInvalidLastListIsReportedAtStartUpAndKept) {
     EXPECT_EQ(window.windowTitle(), QStringLiteral("ZEB"));
     EXPECT_EQ(window.attuale(), broken.fileName());
     EXPECT_EQ(control<QListView>(QStringLiteral("List2"))->model()->rowCount(), 0);
+}
+
+// A working folder that has gone, or that cannot be read, leaves the chooser no folder of its own: it
+// starts in the home folder, and never saves onto a name without a folder.
+TEST_F(ChooserTest, WithoutAWorkingFolderToReadTheChooserStartsAtHome) {
+    const QString home = QDir(programFolder()).filePath(QStringLiteral("casa"));
+    ASSERT_TRUE(QDir().mkpath(home));
+    const QByteArray realHome = qgetenv("HOME");
+    qputenv("HOME", QFile::encodeName(home));
+    TestMount share;
+    ASSERT_TRUE(QDir().mkpath(share.backing(QStringLiteral("chiusa"))));
+    share.setRules(R"([{"path": "/chiusa", "op": "readdir", "errno": "EACCES"}])");
+    const QString gone = QDir(programFolder()).filePath(QStringLiteral("sparita"));
+    ASSERT_TRUE(QDir().mkpath(gone));
+
+    for (const QString& working : {gone, share.path(QStringLiteral("chiusa"))}) {
+        ASSERT_TRUE(QDir::setCurrent(working));
+        if (working == gone) {
+            ASSERT_TRUE(QDir().rmdir(gone));
+        }
+        Seleziona& window = startWithTwoTracks();
+        click("Command3");
+        EXPECT_TRUE(listFiles().isEmpty());
+        click("Command11");
+        EXPECT_EQ(window.attuale(), QDir(home).filePath(QStringLiteral("NuovaLista.zbl")))
+            << working.toStdString();
+        ASSERT_TRUE(QFile::remove(window.attuale()));
+    }
+    EXPECT_TRUE(dialogs.shown.empty());
+    qputenv("HOME", realHome);
 }

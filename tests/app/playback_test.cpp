@@ -108,14 +108,22 @@ TEST_F(PlaybackTest, ADoubleClickedMediaFileIsAddedOrPlayedByTheSetting) {
     EXPECT_EQ(list("List2")->model()->rowCount(), 1);
 }
 
+// The player really stops: nothing more starts or ends once the viewer is gone.
 TEST_F(PlaybackTest, EsciAndTheCloseBoxEndAQueueThatWouldNeverEnd) {
     Seleziona& window = start();
     addFiles({0, 2});
     window.configura().findChild<QCheckBox*>(QStringLiteral("Continuo"))->setChecked(true);
+    MediaPlayer& player = window.visore().player();
+    int heard = 0;
+    for (const auto signal :
+         {&MediaPlayer::started, &MediaPlayer::endOfStream, &MediaPlayer::playedNothing}) {
+        QObject::connect(&player, signal, [&heard] { ++heard; });
+    }
     for (const bool closeBox : {false, true}) {
         control<QPushButton>(QStringLiteral("Command4"))->click();
         waitUntil([] { return false; }, 300);
         ASSERT_TRUE(window.visore().isVisible());
+        EXPECT_GT(heard, 0);
         if (closeBox) {
             window.visore().close();
         } else {
@@ -123,6 +131,10 @@ TEST_F(PlaybackTest, EsciAndTheCloseBoxEndAQueueThatWouldNeverEnd) {
         }
         EXPECT_FALSE(window.visore().isVisible());
         EXPECT_TRUE(window.isVisible());
+        EXPECT_EQ(player.state().shown(), PlayerState::Shown::Stopped);
+        heard = 0;
+        waitUntil([] { return false; }, 300);
+        EXPECT_EQ(heard, 0);
     }
 }
 

@@ -45,7 +45,8 @@ protected:
     }
 
     Seleziona& start() {
-        m_window = std::make_unique<Seleziona>(dialogs, programFolder(), settingsPath(), quietFastPlayer());
+        m_window = std::make_unique<Seleziona>(dialogs, programFolder(), settingsPath(), m_playerModule,
+                                               quietFastPlayer());
         m_window->load();
         settle();
         return *m_window;
@@ -81,5 +82,6 @@ protected:
 
 private:
     QTemporaryDir m_folder;
+    PlayerModule m_playerModule{builtPlayerModule()};
     std::unique_ptr<Seleziona> m_window;
 };

@@ -2,6 +2,7 @@
 #include "browserfolders.h"
 #include "folderlist.h"
 #include "qtprinting.h"
+#include "testmount.h"
 #include "waituntil.h"
 
 #include <QApplication>
@@ -141,6 +142,34 @@ TEST_F(MediaBrowserTest, ADriveWhoseFolderHasGoneShowsItsNearestParent) {
     pickDrive(0);
     EXPECT_EQ(browser.folder(), folders.path());
     EXPECT_EQ(fileNames(), QStringList{QStringLiteral("radice.mp3")});
+}
+
+// A folder on a share that answers slowly: the lists stay as they were until it has been read, and a
+// folder asked for meanwhile takes its place.
+TEST_F(MediaBrowserTest, ASlowFolderShowsOnceReadUnlessANewerOneWasAskedFor) {
+    TestMount share;
+    ASSERT_TRUE(QDir().mkpath(share.backing(QStringLiteral("Lenta"))));
+    ASSERT_TRUE(QFile(share.backing(QStringLiteral("Lenta/lento.mp3"))).open(QIODevice::WriteOnly));
+    share.setRules(R"([{"path": "/Lenta", "op": "readdir", "delay": 1}])");
+    const QString slow = share.path(QStringLiteral("Lenta"));
+    setPattern("*.mp3");
+    pointAt(folders.path(QStringLiteral("Musica")));
+
+    browser.pointAt(slow);
+    EXPECT_TRUE(browser.isReading());
+    EXPECT_EQ(browser.folder(), folders.path(QStringLiteral("Musica")));
+    EXPECT_EQ(fileNames(), (QStringList{QStringLiteral("A.MP3"), QStringLiteral("b.mp3")}));
+    settle();
+    EXPECT_EQ(browser.folder(), slow);
+    EXPECT_EQ(fileNames(), QStringList{QStringLiteral("lento.mp3")});
+
+    browser.pointAt(folders.path(QStringLiteral("Musica")));
+    browser.pointAt(slow);
+    pointAt(folders.path(QStringLiteral("Secondo")));
+    // Time for the slow read to end, had it not been overtaken.
+    waitUntil([] { return false; }, 1500);
+    EXPECT_EQ(browser.folder(), folders.path(QStringLiteral("Secondo")));
+    EXPECT_EQ(fileNames(), QStringList{QStringLiteral("uno.mp3")});
 }
 
 TEST_F(MediaBrowserTest, AFolderThatCannotBeReadLeavesBothListsAsTheyWere) {

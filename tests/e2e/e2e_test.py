@@ -7,161 +7,12 @@ byte for byte, starts again with the list reloaded, plays it to its end, and ans
 question, which leaves the settings file as it was.
 """
 import os
-import shutil
-import struct
-import subprocess
-import sys
-import tempfile
 import time
 
 import pyatspi
 
-TIMEOUT = 20
-
-
-def fail(message):
-    print('FAILED: ' + message, file=sys.stderr)
-    sys.exit(1)
-
-
-def wait_for(what, condition, timeout=TIMEOUT):
-    end = time.time() + timeout
-    while time.time() < end:
-        value = condition()
-        if value:
-            return value
-        time.sleep(0.1)
-    fail('timed out waiting for ' + what)
-
-
-def walk(node):
-    yield node
-    for i in range(node.childCount):
-        child = node.getChildAtIndex(i)
-        if child is not None:
-            yield from walk(child)
-
-
-def application():
-    desktop = pyatspi.Registry.getDesktop(0)
-    for i in range(desktop.childCount):
-        app = desktop.getChildAtIndex(i)
-        if app is not None and app.name == 'zeb':
-            return app
-    return None
-
-
-def find(name, role=None, within=None):
-    """The first control (or window) shown with this accessible name (any, for None) and role."""
-    def search():
-        root = within or application()
-        if root is None:
-            return None
-        for node in walk(root):
-            try:
-                if name in (None, node.name) and role in (None, node.getRoleName()) and \
-                        node.getState().contains(pyatspi.STATE_SHOWING):
-                    return node
-            except Exception:
-                pass
-        return None
-    return wait_for(repr(name), search)
-
-
-def window_titled(prefix):
-    def search():
-        app = application()
-        if app is None:
-            return None
-        for i in range(app.childCount):
-            window = app.getChildAtIndex(i)
-            if window is not None and window.name.startswith(prefix) and \
-                    window.getState().contains(pyatspi.STATE_SHOWING):
-                return window
-        return None
-    return wait_for('a window titled ' + repr(prefix), search)
-
-
-def press(name, within=None):
-    find(name, 'push button', within).queryAction().doAction(0)
-
-
-def items(list_name):
-    return [node.name for node in walk(find(list_name)) if node.getRoleName() == 'list item']
-
-
-def centre(node):
-    box = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-    return str(box.x + box.width // 2), str(box.y + box.height // 2)
-
-
-def click(node, *options):
-    wait_for('an enabled ' + repr(node.name), lambda: node.getState().contains(pyatspi.STATE_ENABLED))
-    subprocess.run(['xdotool', 'mousemove', *centre(node), 'click', *options, '1'], check=True)
-    time.sleep(0.2)
-
-
-def item(list_name, text):
-    return wait_for(repr(text) + ' in ' + list_name,
-                    lambda: next((n for n in walk(find(list_name)) if n.name == text), None))
-
-
-def dialog(title):
-    return wait_for('the box ' + repr(title), lambda: next(
-        (n for n in walk(application()) if n.getRoleName() in ('alert', 'dialog') and n.name == title), None))
-
-
-def answer_question(button):
-    press(button, dialog('ZEB'))
-
-
-def record(data, number):
-    return data[(number - 1) * 128:number * 128]
-
-
-def text_record(data, number):
-    item = record(data, number)
-    tag, length = struct.unpack('<HH', item[:4])
-    return item[4:4 + length].decode() if tag == 8 else None
-
-
-def integer_record(data, number):
-    tag, value = struct.unpack('<Hh', record(data, number)[:4])
-    return value if tag == 2 else None
-
-
-class Zeb:
-    """The program running; what it writes to stderr is kept, for sanitizer reports."""
-
-    def __init__(self, folder, home):
-        self.log = tempfile.TemporaryFile()
-        self.process = subprocess.Popen([os.path.join(folder, 'zeb')], cwd=folder,
-                                        env=dict(os.environ, HOME=home, XDG_CONFIG_HOME=home + '/.config'),
-                                        stdout=subprocess.DEVNULL, stderr=self.log)
-        window_titled('ZEB')
-
-    def wait_for_exit(self):
-        try:
-            self.process.wait(TIMEOUT)
-        except subprocess.TimeoutExpired:
-            self.process.kill()
-            fail('ZEB did not end after the exit was confirmed')
-        if self.process.returncode != 0:
-            self.log.seek(0)
-            fail('ZEB ended with status %d:\n%s' % (self.process.returncode, self.log.read().decode(errors='replace')[-3000:]))
-        self.log.seek(0)
-        errors = self.log.read().decode(errors='replace')
-        if 'Sanitizer' in errors or 'runtime error:' in errors:
-            fail('a sanitizer reported:\n' + errors)
-
-
-def main():
-    work = tempfile.mkdtemp(prefix='zeb-e2e-')
-    try:
-        run(work)
-    finally:
-        shutil.rmtree(work, ignore_errors=True)
-    print('end-to-end: passed')
+from zebdriver import (Zeb, answer_question, click, dialog, double_click, fail, find, install, integer_record, item, items,
+                       main, press, text_record, wait_for, walk, window_titled, write_sound, xdotool)
 
 
 def run(work):
@@ -170,12 +21,9 @@ def run(work):
     music = os.path.join(folder, 'Brani')
     os.makedirs(music)
     os.makedirs(home)
-    binary = os.environ['ZEB_BINARY']
-    shutil.copy2(binary, folder)
-    shutil.copy2(os.path.join(os.path.dirname(binary), 'libzeb_mpv.so'), folder)
+    install(os.environ['ZEB_BINARY'], folder)
     for name in ('uno', 'due', 'tre'):
-        subprocess.run(['ffmpeg', '-loglevel', 'error', '-f', 'lavfi', '-i', 'sine=duration=0.3', '-ar', '8000',
-                        os.path.join(music, name + '.wav')], check=True)
+        write_sound(os.path.join(music, name + '.wav'))
     settings = os.path.join(folder, 'ZEBcfg.dat')
 
     # First run: no settings file, so no formats; wav is added in the settings window.
@@ -191,12 +39,12 @@ def run(work):
 
     # Walk to the folder and add its three files, selected with a click and a Shift-click.
     wait_for('the main window back', lambda: find('Cartelle').getState().contains(pyatspi.STATE_ENABLED))
-    click(item('Cartelle', 'Brani'), '--repeat', '2', '--delay', '80')
+    double_click(item('Cartelle', 'Brani'))
     wait_for('the three files', lambda: items('File multimediali') == ['due.wav', 'tre.wav', 'uno.wav'])
     click(item('File multimediali', 'due.wav'))
-    subprocess.run(['xdotool', 'keydown', 'shift'], check=True)
+    xdotool('keydown', 'shift')
     click(item('File multimediali', 'uno.wav'))
-    subprocess.run(['xdotool', 'keyup', 'shift'], check=True)
+    xdotool('keyup', 'shift')
     press('Aggiungi alla lista i files selezionati')
     wait_for('the playlist', lambda: items('Lista dei brani') == ['due', 'tre', 'uno'])
 
@@ -248,4 +96,4 @@ def run(work):
 
 
 if __name__ == '__main__':
-    main()
+    main(run)

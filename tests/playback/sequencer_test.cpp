@@ -125,8 +125,9 @@ TEST_F(SequencerTest, OnlyTracksWhoseLastThreeCharactersAreAnActiveFormatArePlay
     const std::vector<Format> formats = {{QStringLiteral("mp3"), true},
                                          {QStringLiteral("wav"), false},
                                          {QStringLiteral("WAV"), true},
-                                         {QStringLiteral("peg"), true}};
-    sequencer.playAll(playlist({"a.MP3", "b.wav", "c.mpeg", "d.ogg", "e.mp4"}), formats);
+                                         {QStringLiteral("peg"), true},
+                                         {QStringLiteral("avi"), false}};
+    sequencer.playAll(playlist({"a.MP3", "b.wav", "c.mpeg", "d.ogg", "e.mp4", "f.avi"}), formats);
     EXPECT_EQ(sequencer.queue(), (std::vector<Track>{playlist({"a.MP3", "b.wav", "c.mpeg"})}));
 
     EXPECT_FALSE(sequencer.playAll(playlist({"d.ogg"}), formats));
@@ -144,23 +145,59 @@ TEST_F(SequencerTest, OneFileAloneLeavesTheQueueAndFinishesAtItsEnd) {
     EXPECT_TRUE(failures.isEmpty());
 }
 
-TEST_F(SequencerTest, UnplayableTracksAreSkippedAndAQueueOfThemEndsWithOneMessage) {
-    sequencer.playAll(playlist({"a.mp3", "rotto.mp3", "c.mp3"}), kMp3);
-    sequencer.endOfStream();
-    sequencer.couldNotPlay();
-    EXPECT_EQ(started.join(QString()), QStringLiteral("arottoc"));
-    sequencer.endOfStream();
-    EXPECT_EQ(finishes, 1);
-    EXPECT_TRUE(failures.isEmpty());
-
-    // Continuo would go round for ever: it stops once every track has failed since one last played.
-    options.continuo = true;
-    started.clear();
-    sequencer.playAll(playlist({"x.mp3", "y.mp3"}), kMp3);
-    for (int i = 0; i < 10 && finishes < 2; ++i) sequencer.couldNotPlay();
-    EXPECT_EQ(started.join(QString()), QStringLiteral("xy"));
-    EXPECT_EQ(failures, QStringList{QStringLiteral("/m/y.mp3")});
-    EXPECT_EQ(finishes, 2);
+// What ends playback: the queue played out, or a whole pass of it that was not heard (every track
+// failed or played nothing), which names the last failure once, if there was one.
+TEST_F(SequencerTest, PlaybackEndsWhenNothingOfAWholePassIsHeard) {
+    const struct {
+        const char* what;
+        PlayOptions options;
+        const char* files;    // the queue, or "=" and the one file played alone
+        const char* ends;     // how each track started ends: p played, e played nothing, f failed
+        const char* started;  // the tracks started, in order
+        int finishes;
+        const char* failed;  // the file named by the message
+    } cases[] = {
+        {"a failure is skipped", {}, "abc", "pfp", "abc", 1, ""},
+        {"a pass of failures", {true, false}, "xy", "ff", "xy", 1, "y"},
+        {"a played track clears the record", {true, false}, "abc", "ffppff", "abcabca", 0, ""},
+        {"a pass of empty files", {true, false}, "ab", "ee", "ab", 1, ""},
+        {"a pass of a failure and an empty file", {true, false}, "ab", "fe", "ab", 1, "a"},
+        {"an empty file between failures", {true, false}, "abc", "fef", "abc", 1, "c"},
+        {"a played track ends the pass", {true, false}, "ab", "epee", "abab", 1, ""},
+        {"one file alone with Continuo", {true, false}, "=s", "p", "s", 1, ""},
+        {"one file alone with Random", {false, true}, "=s", "p", "s", 1, ""},
+        {"one file alone that fails", {}, "=r", "f", "r", 1, "r"},
+        {"one empty file alone", {true, false}, "=v", "e", "v", 1, ""},
+    };
+    for (const auto& row : cases) {
+        options = row.options;
+        started.clear();
+        failures.clear();
+        finishes = 0;
+        const QString files = QString::fromUtf8(row.files);
+        std::vector<Track> queue;
+        for (const QChar file : files) {
+            if (file != u'=')
+                queue.push_back(playlist({QString(file).append(u".mp3").toUtf8().constData()})[0]);
+        }
+        if (files.startsWith(u'=')) {
+            sequencer.playOne(queue[0], false);
+        } else {
+            sequencer.playAll(queue, kMp3);
+        }
+        for (const char* end = row.ends; *end && finishes == 0; ++end) {
+            if (*end == 'p') sequencer.endOfStream();
+            if (*end == 'e') sequencer.playedNothing();
+            if (*end == 'f') sequencer.couldNotPlay();
+        }
+        EXPECT_EQ(started.join(QString()), QString::fromUtf8(row.started)) << row.what;
+        EXPECT_EQ(finishes, row.finishes) << row.what;
+        const QStringList failed =
+            *row.failed ? QStringList{QStringLiteral("/m/%1.mp3").arg(QLatin1String(row.failed))}
+                        : QStringList{};
+        EXPECT_EQ(failures, failed) << row.what;
+        sequencer.finish();
+    }
 }
 
 TEST_F(SequencerTest, AFileAloneThatCannotBePlayedIsReported) {

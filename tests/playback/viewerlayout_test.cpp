@@ -22,6 +22,8 @@ TEST(ViewerLayout, BelowTheDesignSizeThePlayerKeepsItsSize) {
     const ViewerLayout narrow = viewerLayout(QSize(300, 600), QSize(452, 485));
     EXPECT_EQ(narrow.player, QRect(9, 9, 452, 554));
     EXPECT_EQ(narrow.esci.topLeft(), QPoint(405, 562));
+    // The design size itself is not below it: the player takes the design size back.
+    EXPECT_EQ(viewerLayout(QSize(369, 481), QSize(452, 485)).player, QRect(9, 9, 352, 435));
     const ViewerLayout small = viewerLayout(QSize(200, 200), QSize(352, 435));
     EXPECT_EQ(small.player.size(), QSize(352, 435));
     EXPECT_EQ(small.outline.size(), QSize(354, 465));

@@ -1,6 +1,7 @@
 #include "listfile.h"
 #include "filesizelimit.h"
 #include "qtprinting.h"
+#include "testmount.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -132,6 +133,16 @@ TEST(ListFile, EveryPlaylistReadsBackAsItWasWritten) {
         for (Track& track : list) track.path = QString::fromUtf8(track.path.toUtf8());
         ASSERT_EQ(decodeListFile(encodeListFile(list)), list) << "round " << round;
     }
+}
+
+// A folder that takes no new file, as a share can be: the list file there is written in place.
+TEST(ListFile, AWritableListFileInAFolderThatTakesNoNewFileIsSavedInPlace) {
+    TestMount share;
+    ASSERT_TRUE(writeListFile(share.backing(QStringLiteral("Rock.zbl")), {}));
+    share.setRules(R"([{"path": "/", "op": "create", "errno": "EACCES"}])");
+    EXPECT_TRUE(writeListFile(share.path(QStringLiteral("Rock.zbl")), kAlbaTramonto));
+    EXPECT_EQ(contentOf(share.backing(QStringLiteral("Rock.zbl"))), encodeListFile(kAlbaTramonto));
+    EXPECT_FALSE(writeListFile(share.path(QStringLiteral("Jazz.zbl")), kAlbaTramonto));
 }
 
 TEST(ListFile, AFailedWriteLeavesTheOldFileByteForByte) {

@@ -3,15 +3,19 @@
 #include "fileend.h"
 #include "mpvvideowidget.h"
 
+#include <QDir>
 #include <QFile>
 #include <QOpenGLContext>
+#include <QVBoxLayout>
 #include <QWidget>
 
 #include <mpv/client.h>
 
 #include <clocale>
 
-static_assert(kMpvEndOfFile == MPV_END_FILE_REASON_EOF && kMpvEndError == MPV_END_FILE_REASON_ERROR);
+static_assert(kMpvEndOfFile == MPV_END_FILE_REASON_EOF && kMpvEndError == MPV_END_FILE_REASON_ERROR &&
+              kMpvEndRedirect == MPV_END_FILE_REASON_REDIRECT &&
+              kMpvNothingToPlay == MPV_ERROR_NOTHING_TO_PLAY);
 
 namespace {
 
@@ -40,6 +44,13 @@ QStringList settingsFor(const PlayerBackend::Options& options) {
                QStringLiteral("gapless-audio=no"),
            } +
            options.extra;
+}
+
+// libmpv takes "name://..." for a protocol (http, edl, av, fd and more): the path it is handed is absolute,
+// so that it is always a local file. A relative path is taken from the working folder, as the file system
+// takes it.
+QByteArray localFile(const QString& path) {
+    return QFile::encodeName(path.startsWith(u'/') ? path : QDir::currentPath() + u'/' + path);
 }
 
 }  // namespace
@@ -87,18 +98,32 @@ MpvBackend::MpvBackend(Listener& listener, mpv_handle* mpv) : m_listener(listene
         this);
 }
 
+// The picture, when drawn, fills a black area that stays when it cannot be drawn.
 void MpvBackend::showVideoIn(QWidget* parent, bool drawVideo) {
-    if (drawVideo) {
-        m_picture = new MpvVideoWidget(m_mpv, parent);
-        connect(m_picture, &MpvVideoWidget::ready, this, [this] {
-            if (std::exchange(m_loadWhenReady, false)) loadNow();
-        });
-        m_video = m_picture;
-    } else {
-        m_video = new QWidget(parent);
-        m_video->setStyleSheet(QStringLiteral("background: black"));
-        m_video->setAttribute(Qt::WA_StyledBackground);
-    }
+    m_video = new QWidget(parent);
+    m_video->setStyleSheet(QStringLiteral("background: black"));
+    m_video->setAttribute(Qt::WA_StyledBackground);
+    if (!drawVideo) return;
+    m_picture = new MpvVideoWidget(m_mpv, m_video);
+    auto* layout = new QVBoxLayout(m_video);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_picture);
+    connect(m_picture, &MpvVideoWidget::ready, this, [this] {
+        if (std::exchange(m_loadWhenReady, false)) loadNow();
+    });
+    // Once the picture's own setting up is over.
+    connect(m_picture, &MpvVideoWidget::unusable, this, &MpvBackend::playWithoutPicture,
+            Qt::QueuedConnection);
+}
+
+// libmpv cannot draw with this OpenGL: a file waiting for the picture would wait for ever, and a video
+// would fail; files play without one instead.
+void MpvBackend::playWithoutPicture() {
+    mpv_set_property_string(m_mpv, "vo", "null");
+    m_picture->hide();
+    m_picture->deleteLater();
+    m_picture = nullptr;
+    if (std::exchange(m_loadWhenReady, false)) loadNow();
 }
 
 // The picture's render context needs libmpv, and libmpv's end the render context: the picture goes first.
@@ -111,7 +136,7 @@ MpvBackend::~MpvBackend() {
 void MpvBackend::load(const QString& path) {
     m_path = path;
     setFlag(m_mpv, "pause", true);
-    m_entry = -1;
+    m_track.stopped();
     if (m_picture && !m_picture->isReady()) {
         m_loadWhenReady = true;
         return;
@@ -120,20 +145,21 @@ void MpvBackend::load(const QString& path) {
 }
 
 void MpvBackend::loadNow() {
-    const QByteArray path = QFile::encodeName(m_path);
+    const QByteArray path = localFile(m_path);
     const char* command[] = {"loadfile", path.constData(), "replace", nullptr};
     mpv_node result;
     const int loaded = mpv_command_ret(m_mpv, command, &result);
     if (loaded < 0) {
         const QString error = QString::fromUtf8(mpv_error_string(loaded));
         QMetaObject::invokeMethod(
-            this, [this, error] { m_listener.fileEnded(false, error); }, Qt::QueuedConnection);
+            this, [this, error] { m_listener.fileEnded(TrackEnd::CouldNotPlay, error); },
+            Qt::QueuedConnection);
         return;
     }
     if (result.format == MPV_FORMAT_NODE_MAP) {
         for (int i = 0; i < result.u.list->num; ++i) {
             if (qstrcmp(result.u.list->keys[i], "playlist_entry_id") == 0)
-                m_entry = result.u.list->values[i].u.int64;
+                m_track.loaded(result.u.list->values[i].u.int64);
         }
     }
     mpv_free_node_contents(&result);
@@ -144,7 +170,7 @@ void MpvBackend::setPaused(bool paused) {
 }
 
 void MpvBackend::stop() {
-    m_entry = -1;
+    m_track.stopped();
     m_loadWhenReady = false;
     const char* command[] = {"stop", nullptr};
     mpv_command(m_mpv, command);
@@ -181,7 +207,7 @@ void MpvBackend::drainEvents() {
                 propertyChanged(event->reply_userdata, *static_cast<mpv_event_property*>(event->data));
                 break;
             case MPV_EVENT_PLAYBACK_RESTART:
-                m_listener.playbackStarted();
+                m_listener.playbackRestarted();
                 break;
             default:
                 break;
@@ -190,18 +216,12 @@ void MpvBackend::drainEvents() {
 }
 
 void MpvBackend::endOfFile(const mpv_event_end_file& end) {
-    switch (classifyFileEnd(end.reason, end.playlist_entry_id, m_entry)) {
-        case FileEnd::Ignore:
-            return;
-        case FileEnd::EndOfStream:
-            m_entry = -1;
-            m_listener.fileEnded(true, {});
-            return;
-        case FileEnd::CouldNotPlay:
-            m_entry = -1;
-            m_listener.fileEnded(false, QString::fromUtf8(mpv_error_string(end.error)));
-            return;
-    }
+    const std::optional<TrackEnd> trackEnd =
+        m_track.ended({end.reason, end.error, end.playlist_entry_id, end.playlist_insert_id,
+                       end.playlist_insert_num_entries});
+    if (!trackEnd) return;
+    const bool failed = *trackEnd == TrackEnd::CouldNotPlay;
+    m_listener.fileEnded(*trackEnd, failed ? QString::fromUtf8(mpv_error_string(end.error)) : QString());
 }
 
 void MpvBackend::propertyChanged(uint64_t observed, const mpv_event_property& property) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "fileend.h"
 #include "playerbackend.h"
 
 #include <QObject>
@@ -32,6 +33,7 @@ public:
 private:
     MpvBackend(Listener& listener, mpv_handle* mpv);
     void showVideoIn(QWidget* parent, bool drawVideo);
+    void playWithoutPicture();
     void loadNow();
     void drainEvents();
     void endOfFile(const mpv_event_end_file& end);
@@ -43,6 +45,6 @@ private:
     MpvVideoWidget* m_picture = nullptr;
     QString m_path;
     bool m_loadWhenReady = false;
-    // The playlist entry of the file loaded last: ends of any other entry are stale.
-    qint64 m_entry = -1;
+    // The entries of the file loaded last: ends of any other entry are stale.
+    TrackEnds m_track;
 };

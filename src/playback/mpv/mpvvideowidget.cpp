@@ -31,6 +31,7 @@ void MpvVideoWidget::initializeGL() {
     };
     if (mpv_render_context_create(&m_context, m_mpv, params) < 0) {
         m_context = nullptr;
+        Q_EMIT unusable();
         return;
     }
     // Called on a thread of libmpv: only queue a repaint for the user-interface thread.

@@ -18,6 +18,8 @@ public:
 
 Q_SIGNALS:
     void ready();
+    // libmpv cannot draw with the OpenGL at hand: nothing will ever be drawn.
+    void unusable();
 
 protected:
     void initializeGL() override;

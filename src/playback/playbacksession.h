@@ -1,0 +1,42 @@
+#pragma once
+
+#include "playerbackend.h"
+#include "randomsource.h"
+#include "sequencer.h"
+#include "visore.h"
+
+#include <QObject>
+
+class PlayerModule;
+
+// Playback as the main window sees it: the viewer, and the sequencer that plays through the viewer's
+// player, wired to each other. The main window hears when to hide and show itself, and what to tell.
+class PlaybackSession : public QObject {
+    Q_OBJECT
+public:
+    PlaybackSession(PlayerModule& playerModule, const PlayerBackend::Options& playerOptions,
+                    std::function<PlayOptions()> options);
+
+    Visore& visore() { return m_visore; }
+    const Sequencer& sequencer() const { return m_sequencer; }
+
+    // False, with nothing started, when no track of the playlist has an active format.
+    bool playAll(const std::vector<Track>& playlist, const std::vector<Format>& formats);
+    void playOne(const Track& track, bool hideMainWindow);
+    // The player stops and the viewer hides; the queue stays as it is.
+    void stop();
+
+Q_SIGNALS:
+    void hideMainWindow();
+    void showMainWindow();
+    // Nothing of a pass of the queue could be played, or the one file played alone: the last file that
+    // failed.
+    void failed(const QString& path);
+    // The player module cannot be loaded.
+    void unavailable(const QString& reason);
+
+private:
+    ClockSeededRandom m_random;
+    Visore m_visore;
+    Sequencer m_sequencer;
+};

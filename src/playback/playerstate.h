@@ -1,0 +1,50 @@
+#pragma once
+
+#include "fileend.h"
+
+#include <QString>
+
+class PlayerBackend;
+
+// What the player's controls show of the file set last, and what the intents ask of the player. Loading
+// ends when playback first starts; from then on, playing or paused is the player's pause flag as last set
+// here or reported by the player, so that a seek while paused stays paused.
+class PlayerState {
+public:
+    enum class Shown { Stopped, Loading, Playing, Paused, Failed };
+
+    // The player that the intents command; none while the player module is not loaded.
+    void setBackend(PlayerBackend* backend) { m_backend = backend; }
+
+    // The intents: the program's, and the user's through the controls.
+    void setFile(const QString& path);
+    void play();
+    void togglePause();
+    void stop();
+
+    // The player's notifications. playbackRestarted is true when it ends the loading.
+    bool playbackRestarted();
+    void fileEnded(TrackEnd end, const QString& error);
+    void positionChanged(double seconds) { m_position = seconds; }
+    void durationChanged(double seconds) { m_duration = seconds; }
+    void pausedChanged(bool paused) { m_paused = paused; }
+
+    Shown shown() const;
+    // Whether play/pause pauses now, rather than plays.
+    bool pressPauses() const;
+    // The file's name, the position and the duration, and the state: "a.mp3 — 1:05 / 3:20 — In pausa".
+    QString statusText() const;
+
+private:
+    enum class Phase { Stopped, Loading, Started, Failed };
+
+    void setPaused(bool paused);
+
+    PlayerBackend* m_backend = nullptr;
+    QString m_path;
+    Phase m_phase = Phase::Stopped;
+    bool m_paused = true;
+    QString m_error;
+    double m_position = 0;
+    double m_duration = 0;
+};

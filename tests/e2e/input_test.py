@@ -1,0 +1,125 @@
+"""Real input on ZEB's windows: the pointer and the keys of xdotool, each window focused as a window manager
+focuses it, and close requests sent as a window manager sends them. Each case is a fault of focus, keys or
+pointer that driving the controls from inside (a slot called, a row made current) cannot show.
+"""
+import os
+
+import pyatspi
+
+from zebdriver import (Zeb, answer_question, application, click, dialog, double_click, fail, find, focus_window,
+                       install, item, items, key, main, move_pointer_over, open_dialog, request_close, settings_file,
+                       settle, type_text, wait_for, walk, window_titled, write_sound, xdotool)
+
+
+
+def hint():
+    return wait_for('the hint line', lambda: next(
+        (n.name for n in walk(application()) if n.description == 'Suggerimento'), None))
+
+
+def focused():
+    """The control that has the keyboard (the application, its windows and the current entries of lists
+    say they have it too)."""
+    return wait_for('a control with the keyboard', lambda: next(
+        (n for n in walk(application()) if n.getState().contains(pyatspi.STATE_FOCUSED)
+         and n.getRoleName() not in ('application', 'frame', 'window', 'dialog', 'list item')), None))
+
+
+def within(node, name):
+    while node is not None and node.name != name:
+        node = node.parent
+    return node is not None
+
+
+def settings_window():
+    """The settings window picks no format by itself, and while it is open the main window takes nothing."""
+    click(find('Modifica le impostazioni di ZEB'))
+    setup = window_titled('ZEB Setup')
+    focus_window('ZEB Setup')
+    remove = find('Elimina', 'push button', setup)
+    click(remove)
+    click(remove)
+    if items('Formati riconosciuti', setup) != ['mp3', 'wav', 'avi']:
+        fail('Elimina removed a format nobody picked: %s left' % items('Formati riconosciuti', setup))
+    click(item('Formati riconosciuti', 'avi', setup))
+    click(remove)
+    click(remove)
+    if items('Formati riconosciuti', setup) != ['mp3', 'wav']:
+        fail('Elimina after a pick left %s, not mp3 and wav' % items('Formati riconosciuti', setup))
+
+    before = hint()
+    move_pointer_over(find('Esegui tutti i brani nella lista'))
+    if hint() != before:
+        fail('the hint line followed the pointer over the disabled main window: ' + hint())
+    request_close('ZEB')
+    if open_dialog():
+        fail('the main window took a close request while the settings window was open')
+    click(find('OK', 'push button', setup))
+    request_close('ZEB')
+    answer_question('No')
+
+
+def chooser_keeps_the_keyboard():
+    """Keys pressed while the chooser is open reach the chooser alone, never the playlist it covers."""
+    click(item('File multimediali', 'a.wav'))
+    xdotool('keydown', 'shift')
+    click(item('File multimediali', 'b.wav'))
+    xdotool('keyup', 'shift')
+    click(find('Aggiungi alla lista i files selezionati'))
+    wait_for('the playlist', lambda: items('Lista dei brani') == ['a', 'b'])
+    click(item('Lista dei brani', 'a'))
+
+    click(find("Leggi un'altra lista"))
+    focus_window('ZEB')
+    for _ in range(8):
+        if not within(focused(), 'Scelta del file di lista'):
+            fail('the keyboard went outside the chooser, to ' + repr(focused().name))
+        key('Tab')
+    key('shift+Tab', 'Delete', 'Up', 'Delete', 'Down', 'Delete')
+    click(find("Annulla l'operazione"))
+    if items('Lista dei brani') != ['a', 'b']:
+        fail('keys in the chooser changed the playlist under it: %s' % items('Lista dei brani'))
+
+
+def chooser_names_a_clicked_file(folder):
+    """A click on the list file already selected names it again, as any click does."""
+    click(find('Salva la lista corrente'))
+    double_click(item('Cartelle delle liste', 'Liste'))
+    wait_for('Rock.zbl', lambda: items('File delle liste') == ['Rock.zbl'])
+    click(item('File delle liste', 'Rock.zbl'))
+    click(find('Nome del file', 'text'))
+    key('ctrl+a')
+    type_text('Altro')
+    double_click(item('File delle liste', 'Rock.zbl'))
+    rock = os.path.join(folder, 'Liste', 'Rock.zbl')
+    window_titled('ZEB - ' + rock)
+    if os.path.exists(os.path.join(folder, 'Liste', 'Altro.zbl')):
+        fail('the double-click saved under the typed name, not the clicked file')
+    if b'\r\na\r\nb\r\n' not in open(rock, 'rb').read():
+        fail('the clicked file was not written')
+
+
+def run(work):
+    folder = os.path.join(work, 'zeb')
+    home = os.path.join(work, 'home')
+    os.makedirs(os.path.join(folder, 'Liste'))
+    os.makedirs(home)
+    install(os.environ['ZEB_BINARY'], folder)
+    for name in ('a', 'b', 'c'):
+        write_sound(os.path.join(folder, name + '.wav'))
+    with open(os.path.join(folder, 'Liste', 'Rock.zbl'), 'wb') as rock:
+        rock.write(b'Lista ZEB\r\n 1 \r\nx\r\n/x.wav\r\n')
+    with open(os.path.join(folder, 'ZEBcfg.dat'), 'wb') as settings:
+        settings.write(settings_file([('mp3', True), ('wav', True), ('avi', True)]))
+
+    zeb = Zeb(folder, home)
+    settings_window()
+    chooser_keeps_the_keyboard()
+    chooser_names_a_clicked_file(folder)
+    request_close('ZEB - ' + os.path.join(folder, 'Liste', 'Rock.zbl'))
+    answer_question('Sì')
+    zeb.wait_for_exit()
+
+
+if __name__ == '__main__':
+    main(run)

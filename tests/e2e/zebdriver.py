@@ -1,0 +1,324 @@
+"""Drives the real zeb program on an X display as a person would: its controls are found through the
+accessibility interface, the pointer and the keys come from xdotool, and windows are focused as a
+window manager focuses them. Shared by the end-to-end tests and the soak test."""
+import ctypes
+import os
+import shutil
+import struct
+import subprocess
+import sys
+import tempfile
+import time
+
+import pyatspi
+
+TIMEOUT = 20
+
+
+class Failure(Exception):
+    pass
+
+
+def fail(message):
+    raise Failure(message)
+
+
+def wait_for(what, condition, timeout=TIMEOUT):
+    end = time.time() + timeout
+    while time.time() < end:
+        value = condition()
+        if value:
+            return value
+        time.sleep(0.05)
+    fail('timed out waiting for ' + what)
+
+
+def settle(seconds=0.3):
+    time.sleep(seconds)
+
+
+def walk(node):
+    yield node
+    for i in range(node.childCount):
+        child = node.getChildAtIndex(i)
+        if child is not None:
+            yield from walk(child)
+
+
+def application():
+    desktop = pyatspi.Registry.getDesktop(0)
+    for i in range(desktop.childCount):
+        app = desktop.getChildAtIndex(i)
+        if app is not None and app.name == 'zeb':
+            return app
+    return None
+
+
+def showing(node):
+    try:
+        return node.getState().contains(pyatspi.STATE_SHOWING)
+    except Exception:
+        return False
+
+
+def search(name=None, role=None, within=None):
+    """The first control shown with this accessible name (any, for None) and role, or None."""
+    root = within or application()
+    if root is None:
+        return None
+    for node in walk(root):
+        try:
+            if name in (None, node.name) and role in (None, node.getRoleName()) and showing(node):
+                return node
+        except Exception:
+            pass
+    return None
+
+
+def find(name, role=None, within=None, timeout=TIMEOUT):
+    return wait_for(repr(name), lambda: search(name, role, within), timeout)
+
+
+def window_titled(prefix, timeout=TIMEOUT):
+    def look():
+        app = application()
+        if app is None:
+            return None
+        for i in range(app.childCount):
+            window = app.getChildAtIndex(i)
+            if window is not None and window.name.startswith(prefix) and showing(window):
+                return window
+        return None
+    return wait_for('a window titled ' + repr(prefix), look, timeout)
+
+
+def state(node, which):
+    return node.getState().contains(which)
+
+
+def items(list_name, within=None):
+    return [node.name for node in walk(find(list_name, within=within)) if node.getRoleName() == 'list item']
+
+
+def item(list_name, text, within=None):
+    return wait_for(repr(text) + ' in ' + list_name,
+                    lambda: next((n for n in walk(find(list_name, within=within)) if n.name == text), None))
+
+
+def text_of(name, role=None):
+    node = find(name, role)
+    try:
+        return node.queryText().getText(0, -1)
+    except NotImplementedError:
+        return node.name
+
+
+def dialog(title='ZEB', timeout=TIMEOUT):
+    return wait_for('the box ' + repr(title), lambda: open_dialog(title), timeout)
+
+
+def open_dialog(title='ZEB'):
+    app = application()
+    if app is None:
+        return None
+    return next((n for n in walk(app) if n.getRoleName() in ('alert', 'dialog') and n.name == title and showing(n)),
+                None)
+
+
+def press(name, within=None):
+    """Presses a button through the accessibility interface, where the pointer does not matter."""
+    find(name, 'push button', within).queryAction().doAction(0)
+
+
+def answer_question(button):
+    press(button, dialog('ZEB'))
+
+
+def centre(node):
+    box = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    return box.x + box.width // 2, box.y + box.height // 2
+
+
+def xdotool(*arguments):
+    return subprocess.run(['xdotool', *[str(a) for a in arguments]], check=True, capture_output=True,
+                          text=True).stdout
+
+
+def click(node, *options, at=None):
+    """A real click of the pointer on the control, at its centre or at an offset from its top left."""
+    wait_for('an enabled ' + repr(node.name), lambda: state(node, pyatspi.STATE_ENABLED))
+    if at is None:
+        x, y = centre(node)
+    else:
+        box = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        x, y = box.x + at[0], box.y + at[1]
+    move_pointer(x, y)
+    xdotool('click', *options, 1)
+    settle(0.15)
+
+
+def double_click(node):
+    click(node, '--repeat', 2, '--delay', 80)
+
+
+def key(*names):
+    xdotool('key', '--delay', 40, *names)
+    settle(0.15)
+
+
+def type_text(text):
+    xdotool('type', '--delay', 20, text)
+    settle(0.15)
+
+
+def move_pointer(x, y):
+    """Moves the pointer and waits until it is there (xdotool's --sync waits in vain when it is there
+    already)."""
+    if 'X=%d\nY=%d\n' % (x, y) not in xdotool('getmouselocation', '--shell'):
+        xdotool('mousemove', '--sync', x, y)
+
+
+def move_pointer_over(node):
+    move_pointer(*centre(node))
+    settle(0.15)
+
+
+def x_window(title):
+    """The X window of the program's window with this exact title."""
+    found = xdotool('search', '--onlyvisible', '--name', '^' + title.replace('[', '\\[').replace(']', '\\]')
+                    + '$').split()
+    if not found:
+        fail('no X window titled ' + repr(title))
+    return int(found[-1])
+
+
+def focus_window(title):
+    """Gives the window the keyboard, as a window manager does when it is shown or clicked."""
+    xdotool('windowfocus', '--sync', x_window(title))
+    settle(0.15)
+
+
+def request_close(title):
+    """Asks the window to close as the window manager does for its close box or Alt+F4."""
+    _send_delete_window(x_window(title))
+    settle(0.3)
+
+
+def _send_delete_window(window):
+    x11 = ctypes.cdll.LoadLibrary('libX11.so.6')
+    x11.XOpenDisplay.restype = ctypes.c_void_p
+    x11.XInternAtom.restype = ctypes.c_ulong
+    x11.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
+    x11.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_long, ctypes.c_void_p]
+    x11.XFlush.argtypes = x11.XCloseDisplay.argtypes = [ctypes.c_void_p]
+    display = x11.XOpenDisplay(None)
+    protocols = x11.XInternAtom(display, b'WM_PROTOCOLS', 0)
+    delete = x11.XInternAtom(display, b'WM_DELETE_WINDOW', 0)
+    # XClientMessageEvent: type, serial, send_event, display, window, message_type, format, data[5].
+    event = struct.pack('iLiPLLi4x5l', 33, 0, 1, display, window, protocols, 32, delete, 0, 0, 0, 0)
+    buffer = ctypes.create_string_buffer(event, 192)
+    x11.XSendEvent(display, window, 0, 0, buffer)
+    x11.XFlush(display)
+    x11.XCloseDisplay(display)
+
+
+# The settings file: records of 128 bytes, each a tag and a value.
+def record(data, number):
+    return data[(number - 1) * 128:number * 128]
+
+
+def text_record(data, number):
+    item = record(data, number)
+    tag, length = struct.unpack('<HH', item[:4])
+    return item[4:4 + length].decode() if tag == 8 else None
+
+
+def integer_record(data, number):
+    tag, value = struct.unpack('<Hh', record(data, number)[:4])
+    return value if tag == 2 else None
+
+
+def settings_file(formats, list_file=''):
+    """The bytes of a settings file with these (extension, ticked) formats and nothing else set."""
+    def padded(item):
+        return item + b'\0' * (128 - len(item))
+
+    def text(value):
+        encoded = value.encode()
+        return padded(struct.pack('<HH', 8, len(encoded)) + encoded)
+
+    def integer(value):
+        return padded(struct.pack('<Hh', 2, value))
+
+    def real(value):
+        return padded(struct.pack('<Hf', 4, value))
+
+    records = [text(list_file), integer(0), integer(0), integer(0), real(0), real(0), real(0), real(0),
+               integer(0), integer(len(formats))]
+    records += [text(extension) for extension, _ in formats]
+    records += [text('si' if ticked else 'no') for _, ticked in formats]
+    return b''.join(records)
+
+
+def write_sound(path, seconds=0.3):
+    subprocess.run(['ffmpeg', '-loglevel', 'error', '-y', '-f', 'lavfi', '-i', 'sine=duration=%s' % seconds,
+                    '-ar', '8000', path], check=True)
+
+
+class Zeb:
+    """The program running from a folder of its own; what it writes to stderr is kept, for sanitizer
+    reports."""
+
+    def __init__(self, folder, home, cwd=None, environment=None):
+        self.log = tempfile.TemporaryFile()
+        env = dict(os.environ, HOME=home, XDG_CONFIG_HOME=home + '/.config', **(environment or {}))
+        self.process = subprocess.Popen([os.path.join(folder, 'zeb')], cwd=cwd or folder, env=env,
+                                        stdout=subprocess.DEVNULL, stderr=self.log)
+        window_titled('ZEB')
+
+    def alive(self):
+        return self.process.poll() is None
+
+    def errors(self):
+        self.log.seek(0)
+        return self.log.read().decode(errors='replace')
+
+    def wait_for_exit(self):
+        try:
+            self.process.wait(TIMEOUT)
+        except subprocess.TimeoutExpired:
+            self.process.kill()
+            fail('ZEB did not end after the exit was confirmed')
+        if self.process.returncode != 0:
+            fail('ZEB ended with status %d:\n%s' % (self.process.returncode, self.errors()[-3000:]))
+        self.check_sanitizers()
+
+    def check_sanitizers(self):
+        errors = self.errors()
+        if 'Sanitizer' in errors or 'runtime error:' in errors:
+            fail('a sanitizer reported:\n' + errors)
+
+    def kill(self):
+        if self.alive():
+            self.process.kill()
+            self.process.wait()
+
+
+def install(binary, folder):
+    """A folder of its own for the program: the executable and its player module."""
+    os.makedirs(folder, exist_ok=True)
+    shutil.copy2(binary, folder)
+    shutil.copy2(os.path.join(os.path.dirname(binary), 'libzeb_mpv.so'), folder)
+
+
+def main(run):
+    """Runs a test body in a temporary folder; a failure ends the process with its message."""
+    work = tempfile.mkdtemp(prefix='zeb-e2e-')
+    try:
+        run(work)
+    except Failure as failure:
+        print('FAILED: %s' % failure, file=sys.stderr)
+        sys.exit(1)
+    finally:
+        shutil.rmtree(work, ignore_errors=True)
+    print('%s: passed' % os.path.basename(sys.argv[0]))
