@@ -108,8 +108,8 @@ TEST_F(PlaybackTest, ADoubleClickedMediaFileIsAddedOrPlayedByTheSetting) {
     EXPECT_EQ(list("List2")->model()->rowCount(), 1);
 }
 
-// The player really stops: nothing more starts or ends once the viewer is gone.
-TEST_F(PlaybackTest, EsciAndTheCloseBoxEndAQueueThatWouldNeverEnd) {
+// The player really stops: nothing more starts or ends once the viewer is gone, whichever way it went.
+TEST_F(PlaybackTest, EsciTheCloseBoxAndAChangeOfTheMainWindowStopAQueueThatWouldNeverEnd) {
     Seleziona& window = start();
     addFiles({0, 2});
     window.configura().findChild<QCheckBox*>(QStringLiteral("Continuo"))->setChecked(true);
@@ -119,22 +119,23 @@ TEST_F(PlaybackTest, EsciAndTheCloseBoxEndAQueueThatWouldNeverEnd) {
          {&MediaPlayer::started, &MediaPlayer::endOfStream, &MediaPlayer::playedNothing}) {
         QObject::connect(&player, signal, [&heard] { ++heard; });
     }
-    for (const bool closeBox : {false, true}) {
+    const std::pair<const char*, std::function<void()>> ways[] = {
+        {"Esci", [&] { window.visore().findChild<QPushButton*>(QStringLiteral("Command2"))->click(); }},
+        {"close box", [&] { window.visore().close(); }},
+        {"main window minimised", [&] { window.showMinimized(); }},
+    };
+    for (const auto& [way, leave] : ways) {
         control<QPushButton>(QStringLiteral("Command4"))->click();
         waitUntil([] { return false; }, 300);
-        ASSERT_TRUE(window.visore().isVisible());
-        EXPECT_GT(heard, 0);
-        if (closeBox) {
-            window.visore().close();
-        } else {
-            window.visore().findChild<QPushButton*>(QStringLiteral("Command2"))->click();
-        }
-        EXPECT_FALSE(window.visore().isVisible());
-        EXPECT_TRUE(window.isVisible());
-        EXPECT_EQ(player.state().shown(), PlayerState::Shown::Stopped);
+        ASSERT_TRUE(window.visore().isVisible()) << way;
+        EXPECT_GT(heard, 0) << way;
+        leave();
+        EXPECT_FALSE(window.visore().isVisible()) << way;
+        EXPECT_TRUE(window.isVisible()) << way;
+        EXPECT_EQ(player.state().shown(), PlayerState::Shown::Stopped) << way;
         heard = 0;
         waitUntil([] { return false; }, 300);
-        EXPECT_EQ(heard, 0);
+        EXPECT_EQ(heard, 0) << way;
     }
 }
 
