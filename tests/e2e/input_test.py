@@ -99,6 +99,35 @@ def chooser_names_a_clicked_file(folder):
         fail('the clicked file was not written')
 
 
+def seconds(clock):
+    minutes, seconds = clock.split(':')
+    return int(minutes) * 60 + int(seconds)
+
+
+def position():
+    """The position the viewer's status line shows, "lungo.wav — 0:12 / 2:00 — In riproduzione", in seconds."""
+    status = wait_for('the status line', lambda: next(
+        (n.name for n in walk(window_titled('[ZEB] ')) if n.getRoleName() == 'label' and ' / ' in n.name), None))
+    return seconds(status.split(' — ')[1].split(' / ')[0])
+
+
+def seek_bar_seeks_on_a_click():
+    """A click on the seek bar's groove moves the playback there, not only the bar's handle."""
+    click(item('File multimediali', 'lungo.wav'))
+    click(find('Aggiungi alla lista i files selezionati'))
+    double_click(item('Lista dei brani', 'lungo'))
+    viewer = window_titled('[ZEB] lungo')
+    wait_for('the sound to start', lambda: ' — In riproduzione' in ''.join(
+        n.name for n in walk(viewer) if n.getRoleName() == 'label'))
+    bar = find('Posizione', within=viewer)
+    width = bar.queryComponent().getExtents(pyatspi.DESKTOP_COORDS).width
+    click(bar, at=(width * 9 // 10, 8))
+    settle(1)
+    if position() < 20:
+        fail('a click on the seek bar did not seek: the position is %d s' % position())
+    click(find('Esci', 'push button', viewer))
+
+
 def run(work):
     folder = os.path.join(work, 'zeb')
     home = os.path.join(work, 'home')
@@ -107,6 +136,7 @@ def run(work):
     install(os.environ['ZEB_BINARY'], folder)
     for name in ('a', 'b', 'c'):
         write_sound(os.path.join(folder, name + '.wav'))
+    write_sound(os.path.join(folder, 'lungo.wav'), 120)
     with open(os.path.join(folder, 'Liste', 'Rock.zbl'), 'wb') as rock:
         rock.write(b'Lista ZEB\r\n 1 \r\nx\r\n/x.wav\r\n')
     with open(os.path.join(folder, 'ZEBcfg.dat'), 'wb') as settings:
@@ -116,6 +146,7 @@ def run(work):
     settings_window()
     chooser_keeps_the_keyboard()
     chooser_names_a_clicked_file(folder)
+    seek_bar_seeks_on_a_click()
     request_close('ZEB - ' + os.path.join(folder, 'Liste', 'Rock.zbl'))
     answer_question('Sì')
     zeb.wait_for_exit()

@@ -14,4 +14,4 @@ server=$!
 trap 'kill $server; rm -f "$number"' EXIT
 for _ in $(seq 100); do [ -s "$number" ] && break; sleep 0.1; done
 DISPLAY=:$(head -n 1 "$number") QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 \
-    dbus-run-session -- /usr/bin/python3 "$script" "$@" 2> >(grep -v -E "dbus-daemon|SpiRegistry|AT-SPI" >&2)
+    dbus-run-session -- /usr/bin/python3 "$script" "$@" 2> >(grep -v -E "dbus-daemon|SpiRegistry|AT-SPI|X connection to" >&2)
