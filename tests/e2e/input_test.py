@@ -6,7 +6,7 @@ import os
 
 import pyatspi
 
-from zebdriver import (Zeb, answer_question, application, click, dialog, double_click, fail, find, focus_window,
+from zebdriver import (Zeb, answer_question, application, click, double_click, fail, find, focus_window,
                        install, item, items, key, main, move_pointer_over, open_dialog, request_close, settings_file,
                        settle, type_text, wait_for, walk, window_titled, write_sound, xdotool)
 

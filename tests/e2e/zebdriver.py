@@ -11,6 +11,7 @@ import tempfile
 import time
 
 import pyatspi
+from gi.repository import GLib
 
 TIMEOUT = 20
 
@@ -105,12 +106,18 @@ def item(list_name, text, within=None):
                     lambda: next((n for n in walk(find(list_name, within=within)) if n.name == text), None))
 
 
-def text_of(name, role=None):
-    node = find(name, role)
-    try:
-        return node.queryText().getText(0, -1)
-    except NotImplementedError:
-        return node.name
+def entries(list_node):
+    """The entries of a list control, as they are now."""
+    return [c for c in (list_node.getChildAtIndex(i) for i in range(list_node.childCount))
+            if c is not None and c.getRoleName() == 'list item']
+
+
+def selected_rows(list_node):
+    return [i for i, e in enumerate(entries(list_node)) if state(e, pyatspi.STATE_SELECTED)]
+
+
+def entry_names(list_node):
+    return [e.name for e in entries(list_node)]
 
 
 def dialog(title='ZEB', timeout=TIMEOUT):
@@ -123,6 +130,24 @@ def open_dialog(title='ZEB'):
         return None
     return next((n for n in walk(app) if n.getRoleName() in ('alert', 'dialog') and n.name == title and showing(n)),
                 None)
+
+
+def box_text(box):
+    return next((n.name for n in walk(box) if n.getRoleName() == 'label' and n.name), '')
+
+
+def close_box(box, button):
+    """Clicks a button of a message box and waits for the box to go."""
+    click(find(button, 'push button', box))
+    wait_for('the box to close', lambda: not showing(box), 5)
+
+
+def answer_box(texts, button, timeout=TIMEOUT):
+    """Answers the next box titled ZEB, which must say one of the texts."""
+    box = dialog('ZEB', timeout)
+    if box_text(box) not in texts:
+        fail('a box says %r where %r was expected' % (box_text(box), texts[0]))
+    close_box(box, button)
 
 
 def press(name, within=None):
@@ -144,6 +169,9 @@ def xdotool(*arguments):
                           text=True).stdout
 
 
+_last_click = [-100, -100, 0.0]
+
+
 def click(node, *options, at=None):
     """A real click of the pointer on the control, at its centre or at an offset from its top left."""
     wait_for('an enabled ' + repr(node.name), lambda: state(node, pyatspi.STATE_ENABLED))
@@ -152,9 +180,32 @@ def click(node, *options, at=None):
     else:
         box = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
         x, y = box.x + at[0], box.y + at[1]
+    # A click soon after another at the same place is a double-click to Qt, which no single click means.
+    last_x, last_y, last_time = _last_click
+    if abs(x - last_x) <= 6 and abs(y - last_y) <= 6:
+        time.sleep(max(0, last_time + 0.5 - time.monotonic()))
     move_pointer(x, y)
     xdotool('click', *options, 1)
+    _last_click[:] = [x, y, time.monotonic()]
     settle(0.15)
+
+
+def click_with(modifier, node):
+    """A click with a key held down ('shift', 'ctrl'), or none."""
+    if not modifier:
+        return click(node)
+    xdotool('keydown', modifier)
+    try:
+        click(node)
+    finally:
+        xdotool('keyup', modifier)
+
+
+def pick_from_combo(combo, text):
+    click(combo)
+    popup = combo.getChildAtIndex(0)
+    wait_for('the drop-down list', lambda: showing(popup), 5)
+    click(next(e for e in entries(popup) if e.name == text))
 
 
 def double_click(node):
@@ -183,10 +234,11 @@ def move_pointer_over(node):
     settle(0.15)
 
 
-def x_window(title):
-    """The X window of the program's window with this exact title."""
-    found = xdotool('search', '--onlyvisible', '--name', '^' + title.replace('[', '\\[').replace(']', '\\]')
-                    + '$').split()
+def x_window(title, whole=True):
+    """The X window of the program's window with this exact title, or a title beginning so."""
+    pattern = '^' + title.replace('[', '\\[').replace(']', '\\]') + ('$' if whole else '')
+    found = subprocess.run(['xdotool', 'search', '--onlyvisible', '--name', pattern], capture_output=True,
+                           text=True).stdout.split()  # xdotool fails when it finds none: told below
     if not found:
         fail('no X window titled ' + repr(title))
     return int(found[-1])
@@ -198,9 +250,9 @@ def focus_window(title):
     settle(0.15)
 
 
-def request_close(title):
+def request_close(title, whole=True):
     """Asks the window to close as the window manager does for its close box or Alt+F4."""
-    _send_delete_window(x_window(title))
+    _send_delete_window(x_window(title, whole))
     settle(0.3)
 
 
@@ -220,6 +272,27 @@ def _send_delete_window(window):
     x11.XSendEvent(display, window, 0, 0, buffer)
     x11.XFlush(display)
     x11.XCloseDisplay(display)
+
+
+class WindowWatch:
+    """Counts the times a window whose title begins so left the screen, as the accessibility events tell:
+    a window can come and go between two looks at the windows."""
+
+    def __init__(self, prefix):
+        self.prefix, self.gone = prefix, 0
+        pyatspi.Registry.registerEventListener(self._seen, 'object:state-changed:showing')
+
+    def _seen(self, event):
+        try:
+            if not event.detail1 and event.source.name.startswith(self.prefix):
+                self.gone += 1
+        except Exception:
+            pass  # a control gone already
+
+    def count(self):
+        while GLib.MainContext.default().iteration(False):
+            pass
+        return self.gone
 
 
 # The settings file: records of 128 bytes, each a tag and a value.
