@@ -6,6 +6,7 @@
 #include "dialogs.h"
 #include "drives.h"
 #include "folderlist.h"
+#include "hideafterrelease.h"
 #include "hintline.h"
 #include "listfilesession.h"
 #include "looks.h"
@@ -235,8 +236,10 @@ PlaybackSession& Seleziona::playback() {
 }
 
 void Seleziona::connectPlayback() {
-    connect(m_playback.get(), &PlaybackSession::hideMainWindow, this, &QWidget::hide);
-    connect(m_playback.get(), &PlaybackSession::showMainWindow, this, &QWidget::show);
+    // A double-click that plays hides the window under the held button.
+    auto* mainWindow = new HideAfterRelease(this);
+    connect(m_playback.get(), &PlaybackSession::hideMainWindow, mainWindow, &HideAfterRelease::hide);
+    connect(m_playback.get(), &PlaybackSession::showMainWindow, mainWindow, &HideAfterRelease::show);
     connect(m_playback.get(), &PlaybackSession::failed, this, [this](const QString& path) {
         m_dialogs.tell(this, QStringLiteral("Impossibile riprodurre il file:\n%1").arg(path),
                        Dialogs::Icon::Stop);

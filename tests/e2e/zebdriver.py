@@ -311,7 +311,7 @@ def integer_record(data, number):
     return value if tag == 2 else None
 
 
-def settings_file(formats, list_file=''):
+def settings_file(formats, list_file='', double_click_plays=False):
     """The bytes of a settings file with these (extension, ticked) formats and nothing else set."""
     def padded(item):
         return item + b'\0' * (128 - len(item))
@@ -326,8 +326,8 @@ def settings_file(formats, list_file=''):
     def real(value):
         return padded(struct.pack('<Hf', 4, value))
 
-    records = [text(list_file), integer(0), integer(0), integer(0), real(0), real(0), real(0), real(0),
-               integer(0), integer(len(formats))]
+    records = [text(list_file), integer(0), integer(0), integer(int(double_click_plays)), real(0), real(0),
+               real(0), real(0), integer(0), integer(len(formats))]
     records += [text(extension) for extension, _ in formats]
     records += [text('si' if ticked else 'no') for _, ticked in formats]
     return b''.join(records)
