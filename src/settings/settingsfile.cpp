@@ -21,6 +21,32 @@ QByteArray readRecords(const QString& path) {
     return file.isOpen() ? file.read(qint64(10 + 2 * kMaxFormats) * kSettingsRecordSize) : QByteArray();
 }
 
+bool keptWithTheUser(const QString& path) {
+    return QFileInfo(path).absolutePath() ==
+           QDir(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)).absolutePath();
+}
+
+// The first ZEBcfg.dat of ZEB's folders in XDG_CONFIG_DIRS (the user's own folder comes first in the
+// list, and is left out); empty when there is none.
+QString systemSettingsFilePath() {
+    const QStringList folders = QStandardPaths::standardLocations(QStandardPaths::AppConfigLocation);
+    for (qsizetype index = 1; index < folders.size(); ++index) {
+        const QString path = QDir(folders[index]).filePath(kFileName);
+        if (QFileInfo(path).isFile()) return path;
+    }
+    return {};
+}
+
+void createSettingsFile(const QString& path) {
+    const QString defaults = keptWithTheUser(path) ? systemSettingsFilePath() : QString();
+    if (defaults.isEmpty()) {
+        QFile(path).open(QIODevice::WriteOnly);
+        return;
+    }
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    saveWholeFile(path, readRecords(defaults));
+}
+
 }  // namespace
 
 QString settingsFilePath(const QString& programFolder) {
@@ -31,8 +57,7 @@ QString settingsFilePath(const QString& programFolder) {
 }
 
 SettingsRecord LeggiConfig(const QString& path) {
-    QFile file(path);
-    if (!file.exists()) file.open(QIODevice::WriteOnly);
+    if (!QFileInfo::exists(path)) createSettingsFile(path);
     return decodeSettings(readRecords(path));
 }
 

@@ -7,8 +7,10 @@
 // this one rule.
 QString settingsFilePath(const QString& programFolder);
 
-// Reads the settings file. A file that is missing is created empty, as the Windows program does;
-// a file that cannot be read gives the record of an empty file.
+// Reads the settings file. A file that is missing is created empty, as the Windows program does, except
+// in the user's configuration folder, where it starts as a copy of the system-wide ZEBcfg.dat found
+// through XDG_CONFIG_DIRS (/etc/xdg/zeb), when there is one. A file that cannot be read gives the record
+// of an empty file.
 SettingsRecord LeggiConfig(const QString& path);
 
 // Writes the record over the file's old bytes and replaces the file atomically, so that it is never

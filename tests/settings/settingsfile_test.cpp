@@ -2,6 +2,7 @@
 #include "filesizelimit.h"
 #include "settingscodec.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QStandardPaths>
@@ -101,4 +102,72 @@ TEST(SettingsFile, LivesInTheProgramFolderWhenItIsWritable) {
     EXPECT_EQ(settingsFilePath(missing),
               QDir(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation))
                   .filePath(QStringLiteral("ZEBcfg.dat")));
+}
+
+namespace {
+
+// XDG_CONFIG_HOME and XDG_CONFIG_DIRS pointed into a folder of the test's, the way a desktop session
+// sets them, and set back afterwards.
+class XdgFolders {
+public:
+    explicit XdgFolders(const QTemporaryDir& root)
+        : m_home(qgetenv("XDG_CONFIG_HOME")), m_dirs(qgetenv("XDG_CONFIG_DIRS")) {
+        QCoreApplication::setApplicationName(QStringLiteral("zeb"));
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(root.filePath(QStringLiteral("home"))));
+        qputenv("XDG_CONFIG_DIRS", QFile::encodeName(root.filePath(QStringLiteral("site")) + u':' +
+                                                     root.filePath(QStringLiteral("xdg"))));
+    }
+    ~XdgFolders() {
+        qputenv("XDG_CONFIG_HOME", m_home);
+        qputenv("XDG_CONFIG_DIRS", m_dirs);
+        QCoreApplication::setApplicationName(QString());
+    }
+
+private:
+    QByteArray m_home;
+    QByteArray m_dirs;
+};
+
+SettingsRecord systemDefaults() {
+    SettingsRecord record;
+    record.formats = {{QStringLiteral("mp3"), true}, {QStringLiteral("mkv"), true}};
+    return record;
+}
+
+}  // namespace
+
+// Where the settings file is missing decides what a first start gets: the system-wide defaults of the
+// second XDG configuration folder (the first has none) only in the user's own configuration folder.
+TEST(SettingsFile, AMissingFileOfTheUserStartsFromTheSystemDefaults) {
+    struct Case {
+        const char* name;
+        bool inProgramFolder;
+        bool systemDefaults;
+        bool userFile;
+        SettingsRecord expected;
+    };
+    const Case cases[] = {
+        {"new user", false, true, false, systemDefaults()},
+        {"new user, no system defaults", false, false, false, SettingsRecord{}},
+        {"user with settings", false, true, true, sample()},
+        {"program folder", true, true, false, SettingsRecord{}},
+    };
+    for (const Case& test : cases) {
+        SCOPED_TRACE(test.name);
+        QTemporaryDir root;
+        const XdgFolders xdg(root);
+        if (test.systemDefaults) {
+            ASSERT_TRUE(QDir().mkpath(root.filePath(QStringLiteral("xdg/zeb"))));
+            writeFile(root.filePath(QStringLiteral("xdg/zeb/ZEBcfg.dat")), encodeSettings(systemDefaults(), {}));
+        }
+        const QString path = test.inProgramFolder ? root.filePath(QStringLiteral("ZEBcfg.dat"))
+                                                  : root.filePath(QStringLiteral("home/zeb/ZEBcfg.dat"));
+        if (test.userFile) {
+            ASSERT_TRUE(SalvaConfig(path, sample()));
+        }
+
+        EXPECT_EQ(LeggiConfig(path), test.expected);
+        // The copy is the user's own from now on: what the first read made, a second read finds.
+        EXPECT_EQ(decodeSettings(contentOf(path)), test.expected);
+    }
 }
