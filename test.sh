@@ -22,7 +22,7 @@ cmake --build build/sanitize
 # process, in a library already unloaded when the leak checker looks, so none of it could be told apart.
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 QT_XCB_GL_INTEGRATION=none \
     LSAN_OPTIONS="suppressions=$PWD/tests/sanitizers/lsan.supp:print_suppressions=0" \
-    ctest --test-dir build/sanitize --output-on-failure --timeout 300 -j 2 -E '^installation$'
+    ctest --test-dir build/sanitize --output-on-failure --timeout 300 -j 2 -E '^(installation|package)$'
 
 echo "== 3. fuzzing"
 tests/fuzz/run.sh 30

@@ -1,22 +1,29 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building, running or testing ZEB needs and that are missing.
-# Usage: scripts/install-deps.sh run|test|bench
+# Usage: scripts/install-deps.sh run|test|bench|package
 set -euo pipefail
 
 build_packages=(g++ cmake ninja-build pkgconf qt6-base-dev qt6-svg-dev qt6-qpa-plugins
                 qt6-translations-l10n fonts-dejavu-core libmpv-dev libqt6opengl6-dev)
+# Running: Qt's Wayland plugin, so that ZEB runs natively on Wayland desktops.
+run_packages=(qt6-wayland)
+# The Debian package: dpkg-shlibdeps and file, which cpack uses to compute its dependencies.
+package_packages=(dpkg-dev file)
 # Tests: GoogleTest; the end-to-end test's display, accessibility bus, pointer and sample media; the
 # fuzzers' clang and its runtime; the file system that misbehaves on demand (tests/support/testfs.py).
 test_packages=(libgtest-dev xvfb xdotool ffmpeg dbus at-spi2-core python3-pyatspi clang libclang-rt-14-dev
                fuse3 python3-fusepy)
+# Tests of the package and the desktop files: their validators, the MIME database and Lintian.
+test_packages+=(desktop-file-utils appstream shared-mime-info lintian "${package_packages[@]}")
 # Benchmarks: Google Benchmark; the slow-mount benchmark's display, pointer and file system.
 bench_packages=(libbenchmark-dev xvfb xdotool fuse3 python3-fusepy)
 
 case "${1:-}" in
-    run) wanted=("${build_packages[@]}") ;;
+    run) wanted=("${build_packages[@]}" "${run_packages[@]}") ;;
     test) wanted=("${build_packages[@]}" "${test_packages[@]}") ;;
     bench) wanted=("${build_packages[@]}" "${bench_packages[@]}") ;;
-    *) echo "usage: $0 run|test|bench" >&2; exit 2 ;;
+    package) wanted=("${build_packages[@]}" "${package_packages[@]}") ;;
+    *) echo "usage: $0 run|test|bench|package" >&2; exit 2 ;;
 esac
 
 missing=()
