@@ -13,8 +13,10 @@ package_packages=(dpkg-dev file)
 # fuzzers' clang and its runtime; the file system that misbehaves on demand (tests/support/testfs.py).
 test_packages=(libgtest-dev xvfb xdotool ffmpeg dbus at-spi2-core python3-pyatspi clang libclang-rt-14-dev
                fuse3 python3-fusepy)
-# Tests of the package and the desktop files: their validators, the MIME database and Lintian.
-test_packages+=(desktop-file-utils appstream shared-mime-info lintian "${package_packages[@]}")
+# Tests of the package and the desktop files: their validators, the MIME database and Lintian; a headless
+# Wayland compositor to run ZEB under.
+test_packages+=(desktop-file-utils appstream shared-mime-info lintian "${package_packages[@]}" weston
+                "${run_packages[@]}")
 # Benchmarks: Google Benchmark; the slow-mount benchmark's display, pointer and file system.
 bench_packages=(libbenchmark-dev xvfb xdotool fuse3 python3-fusepy)
 
