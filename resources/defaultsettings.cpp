@@ -12,7 +12,8 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     SettingsRecord record;
-    for (const char* extension : {"mp3", "wav", "ogg", "wma", "m4a", "aac", "avi", "mp4", "mkv", "mov", "mpg", "wmv"})
+    for (const char* extension :
+         {"mp3", "wav", "ogg", "wma", "m4a", "aac", "avi", "mp4", "mkv", "mov", "mpg", "wmv"})
         record.formats.push_back({QString::fromLatin1(extension), true});
     QFile file(QFile::decodeName(argv[1]));
     return file.open(QIODevice::WriteOnly) && file.write(encodeSettings(record, {})) > 0 ? 0 : 1;

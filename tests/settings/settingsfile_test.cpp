@@ -158,7 +158,8 @@ TEST(SettingsFile, AMissingFileOfTheUserStartsFromTheSystemDefaults) {
         const XdgFolders xdg(root);
         if (test.systemDefaults) {
             ASSERT_TRUE(QDir().mkpath(root.filePath(QStringLiteral("xdg/zeb"))));
-            writeFile(root.filePath(QStringLiteral("xdg/zeb/ZEBcfg.dat")), encodeSettings(systemDefaults(), {}));
+            writeFile(root.filePath(QStringLiteral("xdg/zeb/ZEBcfg.dat")),
+                      encodeSettings(systemDefaults(), {}));
         }
         const QString path = test.inProgramFolder ? root.filePath(QStringLiteral("ZEBcfg.dat"))
                                                   : root.filePath(QStringLiteral("home/zeb/ZEBcfg.dat"));
