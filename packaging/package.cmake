@@ -1,6 +1,7 @@
 # `cpack -G DEB` in a build folder makes a Debian package of what `cmake --install` installs, with the
 # dependencies that dpkg-shlibdeps reads off the program and its player module.
 include(GNUInstallDirs)
+find_program(GZIP gzip REQUIRED)
 
 set(packaging ${CMAKE_CURRENT_LIST_DIR})
 set(package_doc ${CMAKE_BINARY_DIR}/packaging/doc)
