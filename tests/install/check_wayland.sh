@@ -26,7 +26,7 @@ mapped() {
         grep -q 'xdg_surface@[0-9]*\.ack_configure' "$work/protocol.log" &&
         grep -q 'wl_surface@[0-9]*\.attach(wl_buffer@' "$work/protocol.log"
 }
-for _ in $(seq 100); do mapped && break; sleep 0.1; done
+for _ in $(seq 200); do mapped && break; sleep 0.1; done
 mapped || { echo "no ZEB window was mapped"; tail -n 20 "$work/protocol.log"; exit 1; }
 sleep 0.5
 kill -0 "$zeb" || { echo "zeb ended"; exit 1; }
