@@ -9,6 +9,8 @@ build_packages=(g++ cmake ninja-build pkgconf qt6-base-dev qt6-svg-dev qt6-qpa-p
 # fuzzers' clang and its runtime; the file system that misbehaves on demand (tests/support/testfs.py).
 test_packages=(libgtest-dev xvfb xdotool ffmpeg dbus at-spi2-core python3-pyatspi clang libclang-rt-14-dev
                fuse3 python3-fusepy)
+# The media-controls test: a media controller of the desktop's own.
+test_packages+=(playerctl)
 # Benchmarks: Google Benchmark; the slow-mount benchmark's display, pointer and file system.
 bench_packages=(libbenchmark-dev xvfb xdotool fuse3 python3-fusepy)
 

@@ -32,8 +32,10 @@ void MprisRootAdaptor::Raise() {
     m_controls.host().showWindow();
 }
 
+// The exit question waits for the user: the call is answered before it is asked.
 void MprisRootAdaptor::Quit() {
-    m_controls.host().askToQuit();
+    QMetaObject::invokeMethod(
+        this, [this] { m_controls.host().askToQuit(); }, Qt::QueuedConnection);
 }
 
 MprisPlayerAdaptor::MprisPlayerAdaptor(MediaControls& controls, QObject* object)
