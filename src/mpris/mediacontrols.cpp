@@ -27,12 +27,17 @@ MediaControls::MediaControls(PlaybackSession& playback, MprisHost& host)
             [this](double seconds) { Q_EMIT seeked(microseconds(seconds)); });
 }
 
+// Nothing plays while the viewer is closed, nor once its track has stopped or failed.
+bool MediaControls::isStopped() const {
+    const PlayerState::Shown shown = m_playback.visore().player().state().shown();
+    return !m_playback.isOpen() || shown == PlayerState::Shown::Stopped ||
+           shown == PlayerState::Shown::Failed;
+}
+
 QString MediaControls::playbackStatus() const {
-    const PlayerState& state = m_playback.visore().player().state();
-    const PlayerState::Shown shown = state.shown();
-    if (!m_playback.isOpen() || shown == PlayerState::Shown::Stopped || shown == PlayerState::Shown::Failed)
-        return QStringLiteral("Stopped");
-    return state.pressPauses() ? QStringLiteral("Playing") : QStringLiteral("Paused");
+    if (isStopped()) return QStringLiteral("Stopped");
+    return m_playback.visore().player().state().pressPauses() ? QStringLiteral("Playing")
+                                                              : QStringLiteral("Paused");
 }
 
 QDBusObjectPath MediaControls::trackId() const {
@@ -77,7 +82,7 @@ bool MediaControls::canGoPrevious() const {
 }
 
 bool MediaControls::canSeek() const {
-    return playbackStatus() != QStringLiteral("Stopped");
+    return !isStopped();
 }
 
 void MediaControls::play() {

@@ -48,6 +48,7 @@ Q_SIGNALS:
     void seeked(qlonglong position);
 
 private:
+    bool isStopped() const;
     QDBusObjectPath trackId() const;
 
     PlaybackSession& m_playback;
