@@ -39,7 +39,10 @@ MprisService::MprisService(MediaControls& controls)
     m_pending.setSingleShot(true);
     m_pending.setInterval(0);
     connect(&m_pending, &QTimer::timeout, this, &MprisService::announceChanges);
-    connect(&controls, &MediaControls::changed, &m_pending, qOverload<>(&QTimer::start));
+    // Started once for a burst of changes, never put off by the next one.
+    connect(&controls, &MediaControls::changed, this, [this] {
+        if (!m_pending.isActive()) m_pending.start();
+    });
 }
 
 void MprisService::start() {

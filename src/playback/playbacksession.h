@@ -26,8 +26,8 @@ public:
     // The player stops and the viewer hides; the queue stays as it is.
     void stop();
 
-    // While the viewer is open, as the media controls ask: the end of the track ("Esci"), the track after
-    // as if this one had ended, and the track before.
+    // While the viewer is open, as the media controls ask: the end of playback, as "Esci"; the track after,
+    // as if this one had ended; the track before.
     bool isOpen() const;
     void leave();
     void next();

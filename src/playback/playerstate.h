@@ -40,7 +40,6 @@ public:
     // The file's name, the position and the duration, and the state: "a.mp3 — 1:05 / 3:20 — In pausa".
     QString statusText() const;
 
-    const QString& path() const { return m_path; }
     // Counts the files set, so that each load is told from the one before, the same file's included.
     int loadNumber() const { return m_loads; }
     double position() const { return m_position; }
