@@ -81,8 +81,9 @@ bool MediaControls::canGoPrevious() const {
     return m_playback.isOpen() && m_playback.sequencer().playing().has_value();
 }
 
+// Once the track has started: a file still loading has no position to go from.
 bool MediaControls::canSeek() const {
-    return !isStopped();
+    return !isStopped() && m_playback.visore().player().state().shown() != PlayerState::Shown::Loading;
 }
 
 void MediaControls::play() {
@@ -130,9 +131,8 @@ void MediaControls::seek(qlonglong offset) {
 
 void MediaControls::setPosition(const QDBusObjectPath& track, qlonglong position) {
     const double seconds = double(position) / kMicroseconds;
-    if (!canSeek() || track != trackId() || seconds < 0 ||
-        seconds > m_playback.visore().player().state().duration())
-        return;
+    const double duration = m_playback.visore().player().state().duration();
+    if (!canSeek() || track != trackId() || seconds < 0 || (duration > 0 && seconds > duration)) return;
     m_playback.visore().player().seek(seconds);
 }
 

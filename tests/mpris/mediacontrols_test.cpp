@@ -192,6 +192,16 @@ TEST_F(MediaControlsTest, SeeksStayWithinTheTrack) {
     }
     controls.seek(61'000'000);
     EXPECT_EQ(title(), QStringLiteral("b")) << "a seek past the end did not go to the next track";
+
+    factory.backend->seeks.clear();
+    const QDBusObjectPath loading =
+        controls.metadata().value(QStringLiteral("mpris:trackid")).value<QDBusObjectPath>();
+    controls.setPosition(loading, 1'000'000);
+    controls.seek(1'000'000);
+    EXPECT_FALSE(controls.canSeek());
+    EXPECT_TRUE(factory.backend->seeks.empty()) << "a track still loading was sought";
+    started();
+    EXPECT_TRUE(controls.canSeek());
 }
 
 TEST_F(MediaControlsTest, TheVolumeGoesFromNoneToFull) {
