@@ -1,4 +1,6 @@
 #include "installation.h"
+#include "mediacontrols.h"
+#include "mprisservice.h"
 #include "picture.h"
 #include "playermodule.h"
 #include "qtdialogs.h"
@@ -8,6 +10,7 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QTimer>
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
@@ -21,5 +24,9 @@ int main(int argc, char* argv[]) {
     Seleziona seleziona(dialogs, programFolder, settingsFilePath(programFolder), playerModule,
                         defaultPlayerOptions());
     seleziona.load();
+    MediaControls mediaControls(seleziona.playback(), seleziona);
+    MprisService mpris(mediaControls);
+    // On the bus once the first window is up: the window never waits for the bus.
+    QTimer::singleShot(0, &mpris, &MprisService::start);
     return application.exec();
 }

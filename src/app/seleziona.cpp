@@ -23,6 +23,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDesktopServices>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -271,6 +272,39 @@ void Seleziona::mediaFileDoubleClicked() {
     if (name.isEmpty()) return;
     visore().fitAroundPlayer();
     playback().playOne(trackOfFile(m_browser->folder(), name), true);
+}
+
+// The window the user sees: a window open over the others, or the viewer while it plays.
+QWidget& Seleziona::frontWindow() {
+    for (QWidget* window : std::initializer_list<QWidget*>{m_configura.get(), m_splash.get(), &visore()}) {
+        if (window && window->isVisible()) return *window;
+    }
+    return *this;
+}
+
+void Seleziona::showWindow() {
+    QWidget& window = frontWindow();
+    if (window.isMinimized()) window.setWindowState(window.windowState() & ~Qt::WindowMinimized);
+    window.show();
+    window.raise();
+    window.activateWindow();
+}
+
+// While the settings window is open, the main window refuses to close, as it refuses the window system.
+void Seleziona::askToQuit() {
+    if (isEnabled()) close();
+}
+
+// Nothing, as for the button, while the button cannot be pressed.
+void Seleziona::playPlaylist() {
+    Command4->click();
+}
+
+// As a double-click on a media file that plays it.
+void Seleziona::openFile(const QString& path) {
+    const QFileInfo file(path);
+    visore().fitAroundPlayer();
+    playback().playOne(trackOfFile(file.absolutePath(), file.fileName()), true);
 }
 
 Splash& Seleziona::splash() {

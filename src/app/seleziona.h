@@ -2,6 +2,7 @@
 
 #include "chooserpanel.h"
 #include "drives.h"
+#include "mprishost.h"
 #include "playerbackend.h"
 #include "settingssession.h"
 
@@ -30,8 +31,9 @@ class Visore;
 struct SettingsRecord;
 
 // The main window: media browser, playlist, list-file chooser and hint line. It owns the life of the
-// program: it creates the other three windows, each once, and destroys them at exit.
-class Seleziona : public QWidget {
+// program: it creates the other three windows, each once, and destroys them at exit. The desktop's media
+// controls reach its windows through it.
+class Seleziona : public QWidget, public MprisHost {
     Q_OBJECT
 public:
     // The browser starts in programFolder; settingsPath names ZEBcfg.dat; the viewer's player comes from
@@ -54,6 +56,11 @@ public:
     // True while a folder or a list file is being read or written, or the settings at exit.
     bool isWaitingOnFiles() const;
 
+    void showWindow() override;
+    void askToQuit() override;
+    void playPlaylist() override;
+    void openFile(const QString& path) override;
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -75,6 +82,7 @@ private:
     void openSettings();
     void closeSettings();
     void openAbout();
+    QWidget& frontWindow();
 
     void connectListFiles();
     void openChooser(ChooserPanel::Azione azione);

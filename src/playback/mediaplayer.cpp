@@ -82,6 +82,7 @@ void MediaPlayer::buildControls() {
     m_volume->setValue(kStartVolume);
     connect(m_volume, &QSlider::valueChanged, this, [this](int volume) {
         if (m_backend) m_backend->setVolume(volume);
+        Q_EMIT changed();
     });
     m_status = new QLabel(this);
     m_status->setObjectName(QStringLiteral("status"));
@@ -109,9 +110,8 @@ void MediaPlayer::buildSeekBar() {
     m_seekBar->setAccessibleName(QStringLiteral("Posizione"));
     m_seekBar->setSingleStep(kSeekArrowStep);
     m_seekBar->setPageStep(kSeekPageStep);
-    connect(m_seekBar, &QSlider::actionTriggered, this, [this] {
-        if (m_backend) m_backend->seek(double(m_seekBar->sliderPosition()) / kSeekSteps);
-    });
+    connect(m_seekBar, &QSlider::actionTriggered, this,
+            [this] { seek(double(m_seekBar->sliderPosition()) / kSeekSteps); });
 }
 
 // The module is loaded on first need; without it nothing plays, and the owner hears of it once the
@@ -158,13 +158,33 @@ void MediaPlayer::setDisplaySize(DisplaySize size) {
     if (m_backend) m_backend->setStretched(m_stretched);
 }
 
+void MediaPlayer::pause() {
+    m_state.pause();
+    showStatus();
+}
+
+void MediaPlayer::seek(double seconds) {
+    if (!m_backend) return;
+    const double position = m_state.seek(seconds);
+    showStatus();
+    Q_EMIT seeked(position);
+}
+
+int MediaPlayer::volume() const {
+    return m_volume->value();
+}
+
+void MediaPlayer::setVolume(int percent) {
+    m_volume->setValue(percent);
+}
+
 void MediaPlayer::togglePause() {
     m_state.togglePause();
     showStatus();
 }
 
 void MediaPlayer::changeVolume(int step) {
-    m_volume->setValue(m_volume->value() + step);
+    setVolume(volume() + step);
 }
 
 void MediaPlayer::playbackRestarted() {
@@ -206,8 +226,14 @@ void MediaPlayer::pausedChanged(bool paused) {
     showStatus();
 }
 
+void MediaPlayer::tagsChanged(const QMap<QString, QString>& tags) {
+    m_state.tagsChanged(tags);
+    showStatus();
+}
+
 void MediaPlayer::showStatus() {
     const QIcon& wanted = m_state.pressPauses() ? m_pauseIcon : m_playIcon;
     if (m_playPause->icon().cacheKey() != wanted.cacheKey()) m_playPause->setIcon(wanted);
     m_status->setText(m_state.statusText());
+    Q_EMIT changed();
 }

@@ -26,6 +26,11 @@ public:
     void play() override;
     void stop() override;
     void setDisplaySize(DisplaySize size) override;
+    void pause();
+    void seek(double seconds);
+    // Percent.
+    int volume() const;
+    void setVolume(int percent);
 
     const PlayerState& state() const { return m_state; }
 
@@ -36,6 +41,10 @@ Q_SIGNALS:
     void unavailable(const QString& reason);
     // Sound or picture has begun to come out.
     void started();
+    // What state() tells, or the volume, has changed.
+    void changed();
+    // A seek, the user's or the program's, has moved the position there.
+    void seeked(double seconds);
 
 private:
     void buildControls();
@@ -50,6 +59,7 @@ private:
     void positionChanged(double seconds) override;
     void durationChanged(double seconds) override;
     void pausedChanged(bool paused) override;
+    void tagsChanged(const QMap<QString, QString>& tags) override;
 
     PlayerModule& m_module;
     PlayerBackend::Options m_options;

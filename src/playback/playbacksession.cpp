@@ -36,3 +36,19 @@ void PlaybackSession::stop() {
     m_visore.player().stop();
     m_visore.hide();
 }
+
+bool PlaybackSession::isOpen() const {
+    return m_visore.isVisible();
+}
+
+void PlaybackSession::leave() {
+    if (isOpen()) m_sequencer.finish();
+}
+
+void PlaybackSession::next() {
+    if (isOpen()) m_sequencer.endOfStream();
+}
+
+void PlaybackSession::previous() {
+    if (isOpen()) m_sequencer.previous();
+}

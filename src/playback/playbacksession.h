@@ -26,6 +26,13 @@ public:
     // The player stops and the viewer hides; the queue stays as it is.
     void stop();
 
+    // While the viewer is open, as the media controls ask: the end of playback, as "Esci"; the track after,
+    // as if this one had ended; the track before.
+    bool isOpen() const;
+    void leave();
+    void next();
+    void previous();
+
 Q_SIGNALS:
     void hideMainWindow();
     void showMainWindow();

@@ -2,6 +2,7 @@
 
 #include "fileend.h"
 
+#include <QMap>
 #include <QStringList>
 #include <QtPlugin>
 
@@ -24,6 +25,8 @@ public:
         virtual void positionChanged(double seconds) = 0;
         virtual void durationChanged(double seconds) = 0;
         virtual void pausedChanged(bool paused) = 0;
+        // The file's tags as the player reads them, name and text; none until it has read them.
+        virtual void tagsChanged(const QMap<QString, QString>& tags) = 0;
     };
 
     struct Options {
@@ -54,5 +57,5 @@ public:
                                                   const PlayerBackend::Options& options, QString* error) = 0;
 };
 
-#define ZEB_PLAYER_BACKEND_FACTORY_IID "org.zeb.PlayerBackendFactory/1"
+#define ZEB_PLAYER_BACKEND_FACTORY_IID "org.zeb.PlayerBackendFactory/2"
 Q_DECLARE_INTERFACE(PlayerBackendFactory, ZEB_PLAYER_BACKEND_FACTORY_IID)

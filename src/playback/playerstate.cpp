@@ -5,6 +5,8 @@
 #include <QFileInfo>
 #include <QTime>
 
+#include <algorithm>
+
 namespace {
 
 QString clock(double seconds) {
@@ -17,6 +19,8 @@ QString clock(double seconds) {
 void PlayerState::setFile(const QString& path) {
     m_path = path;
     m_position = m_duration = 0;
+    m_tags = {};
+    ++m_loads;
     m_phase = Phase::Loading;
     // The player loads a file paused.
     m_paused = true;
@@ -36,6 +40,16 @@ void PlayerState::togglePause() {
     } else {
         play();
     }
+}
+
+void PlayerState::pause() {
+    if (pressPauses()) setPaused(true);
+}
+
+double PlayerState::seek(double seconds) {
+    m_position = std::max(0.0, m_duration > 0 ? std::min(seconds, m_duration) : seconds);
+    if (m_backend) m_backend->seek(m_position);
+    return m_position;
 }
 
 void PlayerState::stop() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "fileend.h"
+#include "tracktags.h"
 
 #include <QString>
 
@@ -20,7 +21,10 @@ public:
     void setFile(const QString& path);
     void play();
     void togglePause();
+    void pause();
     void stop();
+    // Where the player goes: the position, kept within the file. Returns it.
+    double seek(double seconds);
 
     // The player's notifications. playbackRestarted is true when it ends the loading.
     bool playbackRestarted();
@@ -28,12 +32,19 @@ public:
     void positionChanged(double seconds) { m_position = seconds; }
     void durationChanged(double seconds) { m_duration = seconds; }
     void pausedChanged(bool paused) { m_paused = paused; }
+    void tagsChanged(const QMap<QString, QString>& tags) { m_tags = TrackTags::fromMetadata(tags); }
 
     Shown shown() const;
     // Whether play/pause pauses now, rather than plays.
     bool pressPauses() const;
     // The file's name, the position and the duration, and the state: "a.mp3 — 1:05 / 3:20 — In pausa".
     QString statusText() const;
+
+    // Counts the files set, so that each load is told from the one before, the same file's included.
+    int loadNumber() const { return m_loads; }
+    double position() const { return m_position; }
+    double duration() const { return m_duration; }
+    const TrackTags& tags() const { return m_tags; }
 
 private:
     enum class Phase { Stopped, Loading, Started, Failed };
@@ -47,4 +58,6 @@ private:
     QString m_error;
     double m_position = 0;
     double m_duration = 0;
+    TrackTags m_tags;
+    int m_loads = 0;
 };

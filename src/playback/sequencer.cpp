@@ -47,6 +47,26 @@ void Sequencer::finish() {
     Q_EMIT finished();
 }
 
+void Sequencer::previous() {
+    if (m_alone) {
+        begin(*m_alone, std::nullopt);
+    } else if (m_current >= 0) {
+        startQueued(std::max(0, m_current - 1));
+    }
+}
+
+std::optional<Track> Sequencer::playing() const {
+    if (m_alone) return m_alone;
+    if (m_current < 0) return std::nullopt;
+    return m_queue[size_t(m_current)];
+}
+
+bool Sequencer::hasNext() const {
+    if (m_queue.empty()) return false;
+    const PlayOptions options = m_options();
+    return m_current != int(m_queue.size()) - 1 || options.continuo || options.random;
+}
+
 void Sequencer::endOfStream() {
     m_unheard.clear();
     m_lastFailure.reset();

@@ -37,6 +37,8 @@ public:
     void playOne(const Track& track, bool hideMainWindow);
     // Empties the queue, stops the player and closes the viewer.
     void finish();
+    // The track before in the queue; the first track, and a file played alone, start again.
+    void previous();
 
     // The player's notifications.
     void endOfStream();
@@ -46,6 +48,10 @@ public:
 
     const std::vector<Track>& queue() const { return m_queue; }
     int current() const { return m_current; }
+    // The track playing, in the queue or alone.
+    std::optional<Track> playing() const;
+    // Whether the end of the track playing starts another, with the options as they are now.
+    bool hasNext() const;
 
 Q_SIGNALS:
     // A track is about to play: the viewer's caption names it.

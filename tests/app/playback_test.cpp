@@ -163,3 +163,40 @@ TEST_F(PlaybackTest, TheViewerLaysItselfOutOnEveryChangeOfSize) {
     viewer.resize(300, 300);
     EXPECT_EQ(viewer.player().size(), QSize(452, 485));
 }
+
+// The desktop's media controls reach the windows as their buttons and the window system do: a file opened
+// plays as a double-click that plays it, play-all and the exit question wait while the settings window is
+// open, and the window brought up is the one the user sees.
+TEST_F(PlaybackTest, TheMediaControlsActOnTheWindowsAsTheirButtonsDo) {
+    Seleziona& window = start();
+    MprisHost& host = window;
+    host.openFile(QDir(programFolder()).filePath(QStringLiteral("tre.wav")));
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_TRUE(window.visore().isVisible());
+    EXPECT_EQ(window.visore().windowTitle(), QStringLiteral("[ZEB] tre"));
+    host.showWindow();
+    EXPECT_FALSE(window.isVisible()) << "the main window came up instead of the viewer";
+    ASSERT_TRUE(waitUntil([&] { return window.isVisible(); }));
+
+    addFiles({0});
+    control<QPushButton>(QStringLiteral("Command9"))->click();
+    host.playPlaylist();
+    host.askToQuit();
+    EXPECT_FALSE(window.visore().isVisible());
+    EXPECT_TRUE(dialogs.shown.empty());
+    window.configura().findChild<QPushButton*>(QStringLiteral("Command3"))->click();
+    host.playPlaylist();
+    EXPECT_TRUE(window.visore().isVisible());
+    EXPECT_EQ(window.visore().windowTitle(), QStringLiteral("[ZEB] due"));
+    ASSERT_TRUE(waitUntil([&] { return window.isVisible(); }));
+
+    window.showMinimized();
+    host.showWindow();
+    EXPECT_FALSE(window.isMinimized());
+    dialogs.yesNoAnswers = {false};
+    host.askToQuit();
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].text,
+              QStringLiteral("Eventuali modifiche non salvate verranno perse! Uscire?"));
+    EXPECT_TRUE(window.isVisible());
+}

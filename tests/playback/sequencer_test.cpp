@@ -224,3 +224,37 @@ TEST_F(SequencerTest, FinishEmptiesTheQueueAndStopsThePlayer) {
     EXPECT_EQ(unavailable, 1);
     EXPECT_EQ(finishes, 2);
 }
+
+// Back from each track in turn goes to the one before it, and the first track or a file alone starts
+// again; whether the end of a track starts another follows the options as they are at each ask.
+TEST_F(SequencerTest, PreviousGoesBackAndTheFirstTrackStartsAgain) {
+    EXPECT_FALSE(sequencer.hasNext());
+    sequencer.previous();
+    EXPECT_TRUE(player.files.isEmpty());
+
+    ASSERT_TRUE(sequencer.playAll(playlist({"a.mp3", "b.mp3"}), kMp3));
+    const struct {
+        const char* what;
+        std::function<void()> act;
+        QString playing;
+        bool loads;
+        bool hasNext;
+    } steps[] = {
+        {"the end of a", [this] { sequencer.endOfStream(); }, QStringLiteral("/m/b.mp3"), true, false},
+        {"Continuo on", [this] { options.continuo = true; }, QStringLiteral("/m/b.mp3"), false, true},
+        {"back from b", [this] { sequencer.previous(); }, QStringLiteral("/m/a.mp3"), true, true},
+        {"back from a", [this] { sequencer.previous(); }, QStringLiteral("/m/a.mp3"), true, true},
+        {"a file alone", [this] { sequencer.playOne(playlist({"x.mp3"})[0], false); },
+         QStringLiteral("/m/x.mp3"), true, true},
+        {"back from the file alone", [this] { sequencer.previous(); }, QStringLiteral("/m/x.mp3"), true,
+         true},
+        {"the end", [this] { sequencer.finish(); }, QString(), false, false},
+    };
+    for (const auto& step : steps) {
+        const qsizetype loads = player.files.size();
+        step.act();
+        EXPECT_EQ(sequencer.playing() ? sequencer.playing()->path : QString(), step.playing) << step.what;
+        EXPECT_EQ(player.files.size(), loads + (step.loads ? 1 : 0)) << step.what;
+        EXPECT_EQ(sequencer.hasNext(), step.hasNext) << step.what;
+    }
+}

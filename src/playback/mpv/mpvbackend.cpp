@@ -19,7 +19,7 @@ static_assert(kMpvEndOfFile == MPV_END_FILE_REASON_EOF && kMpvEndError == MPV_EN
 
 namespace {
 
-enum Observed : uint64_t { kPosition = 1, kDuration, kPause };
+enum Observed : uint64_t { kPosition = 1, kDuration, kPause, kTags };
 
 void setFlag(mpv_handle* mpv, const char* name, bool value) {
     int flag = value;
@@ -51,6 +51,20 @@ QStringList settingsFor(const PlayerBackend::Options& options) {
 // takes it.
 QByteArray localFile(const QString& path) {
     return QFile::encodeName(path.startsWith(u'/') ? path : QDir::currentPath() + u'/' + path);
+}
+
+// libmpv's "metadata": a map of the tags' names to their texts.
+QMap<QString, QString> tagsOf(const mpv_event_property& property) {
+    QMap<QString, QString> tags;
+    if (property.format != MPV_FORMAT_NODE) return tags;
+    const auto* node = static_cast<const mpv_node*>(property.data);
+    if (node->format != MPV_FORMAT_NODE_MAP) return tags;
+    const mpv_node_list& map = *node->u.list;
+    for (int i = 0; i < map.num; ++i) {
+        if (map.values[i].format == MPV_FORMAT_STRING)
+            tags.insert(QString::fromUtf8(map.keys[i]), QString::fromUtf8(map.values[i].u.string));
+    }
+    return tags;
 }
 
 }  // namespace
@@ -89,6 +103,7 @@ MpvBackend::MpvBackend(Listener& listener, mpv_handle* mpv) : m_listener(listene
     mpv_observe_property(m_mpv, kPosition, "time-pos", MPV_FORMAT_DOUBLE);
     mpv_observe_property(m_mpv, kDuration, "duration", MPV_FORMAT_DOUBLE);
     mpv_observe_property(m_mpv, kPause, "pause", MPV_FORMAT_FLAG);
+    mpv_observe_property(m_mpv, kTags, "metadata", MPV_FORMAT_NODE);
     mpv_set_wakeup_callback(
         m_mpv,
         [](void* backend) {
@@ -235,6 +250,9 @@ void MpvBackend::propertyChanged(uint64_t observed, const mpv_event_property& pr
             break;
         case kPause:
             m_listener.pausedChanged(known && *static_cast<int*>(property.data));
+            break;
+        case kTags:
+            m_listener.tagsChanged(tagsOf(property));
             break;
         default:
             break;

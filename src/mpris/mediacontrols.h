@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QDBusObjectPath>
+#include <QObject>
+#include <QVariantMap>
+
+class MprisHost;
+class PlaybackSession;
+
+// Playback as the desktop's media controls see it and drive it (the media keys, the desktop's media
+// panel), in the terms of MPRIS: times in microseconds, the volume from 0 to 1, the state and the track as
+// words and tags. Nothing plays while the viewer is closed; play then plays the playlist.
+class MediaControls : public QObject {
+    Q_OBJECT
+public:
+    MediaControls(PlaybackSession& playback, MprisHost& host);
+
+    MprisHost& host() { return m_host; }
+
+    // "Playing", "Paused" or "Stopped".
+    QString playbackStatus() const;
+    // The track playing: its id, title, artist, album, address and length; empty when none is.
+    QVariantMap metadata() const;
+    qlonglong position() const;
+    double volume() const;
+    void setVolume(double volume);
+    bool canGoNext() const;
+    bool canGoPrevious() const;
+    bool canSeek() const;
+
+    void play();
+    void pause();
+    void playPause();
+    // As "Esci".
+    void stop();
+    void next();
+    void previous();
+    // From the position; beyond the end of the track, to the next one.
+    void seek(qlonglong offset);
+    // Ignored unless the track is the one playing and the position lies within it.
+    void setPosition(const QDBusObjectPath& track, qlonglong position);
+    // False, with nothing done, for anything but a local file.
+    bool openUri(const QString& uri);
+
+Q_SIGNALS:
+    // Any of the above may have changed.
+    void changed();
+    void seeked(qlonglong position);
+
+private:
+    bool isStopped() const;
+    QDBusObjectPath trackId() const;
+
+    PlaybackSession& m_playback;
+    MprisHost& m_host;
+};

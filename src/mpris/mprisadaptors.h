@@ -1,0 +1,93 @@
+#pragma once
+
+#include <QDBusAbstractAdaptor>
+#include <QDBusMessage>
+#include <QDBusObjectPath>
+#include <QStringList>
+#include <QVariantMap>
+
+class MediaControls;
+
+// The two interfaces of MPRIS over the media controls: the names, properties and methods are those of the
+// specification.
+
+// The program: its name, its window, its exit.
+class MprisRootAdaptor : public QDBusAbstractAdaptor {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.mpris.MediaPlayer2")
+    Q_PROPERTY(bool CanQuit READ canQuit CONSTANT)
+    Q_PROPERTY(bool CanRaise READ canRaise CONSTANT)
+    Q_PROPERTY(bool HasTrackList READ hasTrackList CONSTANT)
+    Q_PROPERTY(QString Identity READ identity CONSTANT)
+    Q_PROPERTY(QString DesktopEntry READ desktopEntry CONSTANT)
+    Q_PROPERTY(QStringList SupportedUriSchemes READ supportedUriSchemes CONSTANT)
+    Q_PROPERTY(QStringList SupportedMimeTypes READ supportedMimeTypes CONSTANT)
+public:
+    MprisRootAdaptor(MediaControls& controls, QObject* object);
+
+    bool canQuit() const { return true; }
+    bool canRaise() const { return true; }
+    bool hasTrackList() const { return false; }
+    QString identity() const;
+    QString desktopEntry() const;
+    QStringList supportedUriSchemes() const;
+    QStringList supportedMimeTypes() const;
+
+public Q_SLOTS:
+    void Raise();
+    void Quit();
+
+private:
+    MediaControls& m_controls;
+};
+
+// Playback: its state, the track, and the controls.
+class MprisPlayerAdaptor : public QDBusAbstractAdaptor {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.mpris.MediaPlayer2.Player")
+    Q_PROPERTY(QString PlaybackStatus READ playbackStatus)
+    Q_PROPERTY(double Rate READ rate CONSTANT)
+    Q_PROPERTY(double MinimumRate READ rate CONSTANT)
+    Q_PROPERTY(double MaximumRate READ rate CONSTANT)
+    Q_PROPERTY(QVariantMap Metadata READ metadata)
+    Q_PROPERTY(double Volume READ volume WRITE setVolume)
+    Q_PROPERTY(qlonglong Position READ position)
+    Q_PROPERTY(bool CanGoNext READ canGoNext)
+    Q_PROPERTY(bool CanGoPrevious READ canGoPrevious)
+    Q_PROPERTY(bool CanPlay READ canControl CONSTANT)
+    Q_PROPERTY(bool CanPause READ canControl CONSTANT)
+    Q_PROPERTY(bool CanSeek READ canSeek)
+    Q_PROPERTY(bool CanControl READ canControl CONSTANT)
+public:
+    MprisPlayerAdaptor(MediaControls& controls, QObject* object);
+
+    QString playbackStatus() const;
+    // The player plays at its own pace only.
+    double rate() const { return 1.0; }
+    QVariantMap metadata() const;
+    double volume() const;
+    void setVolume(double volume);
+    qlonglong position() const;
+    bool canGoNext() const;
+    bool canGoPrevious() const;
+    bool canSeek() const;
+    // Playing, pausing and the rest can always be asked for: play with nothing playing plays the playlist.
+    bool canControl() const { return true; }
+
+public Q_SLOTS:
+    void Next();
+    void Previous();
+    void Pause();
+    void PlayPause();
+    void Stop();
+    void Play();
+    void Seek(qlonglong Offset);
+    void SetPosition(const QDBusObjectPath& TrackId, qlonglong Position);
+    void OpenUri(const QString& Uri, const QDBusMessage& message);
+
+Q_SIGNALS:
+    void Seeked(qlonglong Position);
+
+private:
+    MediaControls& m_controls;
+};

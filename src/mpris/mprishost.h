@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+// What the desktop's media controls ask of the program's windows.
+class MprisHost {
+public:
+    virtual ~MprisHost() = default;
+
+    // Brings the window the user sees to the front.
+    virtual void showWindow() = 0;
+    // Asks whether to exit, as the main window's close button does.
+    virtual void askToQuit() = 0;
+    // Plays the playlist, as its play-all button does.
+    virtual void playPlaylist() = 0;
+    // Plays the local file at this path.
+    virtual void openFile(const QString& path) = 0;
+};
