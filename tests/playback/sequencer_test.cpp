@@ -224,3 +224,21 @@ TEST_F(SequencerTest, FinishEmptiesTheQueueAndStopsThePlayer) {
     EXPECT_EQ(unavailable, 1);
     EXPECT_EQ(finishes, 2);
 }
+
+TEST_F(SequencerTest, AQueueOfItsOwnPlaysEveryTrackWhateverItsFormatAsPlayAllDoes) {
+    ASSERT_TRUE(sequencer.playQueue(playlist({"a.ogg", "b.mp3", "c"})));
+    EXPECT_EQ(openings, std::vector<bool>{true});
+    playToTheEnd();
+    EXPECT_EQ(started.join(QString()), QStringLiteral("abc"));
+    EXPECT_EQ(finishes, 1);
+
+    options.random = true;
+    random.numbers = {0.9};
+    sequencer.playQueue(playlist({"a.ogg", "b.mp3"}));
+    EXPECT_EQ(started.last(), QStringLiteral("b"));
+    EXPECT_EQ(random.seedings, 1);
+
+    EXPECT_FALSE(sequencer.playQueue({}));
+    EXPECT_TRUE(sequencer.queue().empty());
+    EXPECT_EQ(openings.size(), 2u);
+}
