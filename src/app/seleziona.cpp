@@ -1,20 +1,24 @@
 #include "seleziona.h"
 
+#include "background.h"
 #include "configura.h"
 #include "controls.h"
 #include "deletekey.h"
 #include "dialogs.h"
 #include "drives.h"
 #include "folderlist.h"
+#include "formats.h"
 #include "hideafterrelease.h"
 #include "hintline.h"
 #include "listfilesession.h"
 #include "looks.h"
 #include "mediabrowser.h"
+#include "openedpaths.h"
 #include "picture.h"
 #include "picturebutton.h"
 #include "playbacksession.h"
 #include "playlistmodel.h"
+#include "playlistview.h"
 #include "splash.h"
 #include "twips.h"
 #include "version.h"
@@ -129,7 +133,7 @@ void Seleziona::buildButtons() {
 
 void Seleziona::buildPlaylist() {
     m_playlist = new PlaylistModel(this);
-    List2 = placeListBox(new QListView(this), QStringLiteral("List2"), QStringLiteral("Lista dei brani"),
+    List2 = placeListBox(new PlaylistView(this), QStringLiteral("List2"), QStringLiteral("Lista dei brani"),
                          twipsRect(1560, 3720, 5910, 2400), looks::kGreen);
     List2->setModel(m_playlist);
     List2->setUniformItemSizes(true);
@@ -140,6 +144,10 @@ void Seleziona::buildPlaylist() {
     connect(List2, &QListView::doubleClicked, this, &Seleziona::playSelectedEntry);
     connect(List2->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &Seleziona::showSelectedPath);
+    connect(List2, &PlaylistView::entryDropped, this,
+            [this](int row, int before) { selectEntry(m_playlist->move(row, before)); });
+    connect(List2, &PlaylistView::filesDropped, this,
+            [this](const QStringList& paths) { openPaths(paths, true); });
 }
 
 // The caption names the list file last loaded or saved; a file that is not a list file, or cannot be
@@ -209,7 +217,67 @@ const QString& Seleziona::attuale() const {
 
 bool Seleziona::isWaitingOnFiles() const {
     return m_browser->isReading() || m_listFiles->isBusy() || Frame1->isWaitingOnFiles() ||
-           (m_exiting && !m_settingsWritten);
+           m_pathsBeingOpened > 0 || (m_exiting && !m_settingsWritten);
+}
+
+void Seleziona::openPaths(const QStringList& paths, bool enqueue) {
+    ++m_pathsBeingOpened;
+    runInBackground(
+        this,
+        [paths, pattern = WildcardPattern(m_browser->pattern())] { return sortOutPaths(paths, pattern); },
+        [this, enqueue](const OpenedPaths& opened) {
+            --m_pathsBeingOpened;
+            open(opened, enqueue);
+        });
+}
+
+// Paths that arrive while the settings are written at exit come too late.
+void Seleziona::open(const OpenedPaths& opened, bool enqueue) {
+    if (m_exiting) return;
+    for (const QString& path : opened.missing) {
+        m_dialogs.tell(this, QStringLiteral("Il file o la cartella non esiste:\n%1").arg(path),
+                       Dialogs::Icon::Warning);
+    }
+    std::vector<Track> added;
+    if (enqueue) {
+        for (const OpenedPaths::File& file : opened.files) added.push_back(file.track);
+    } else {
+        playFiles(opened);
+    }
+    // Several list files would each take the place of the one before: the last one is loaded.
+    if (opened.listFiles.isEmpty()) {
+        addToPlaylist(added);
+    } else {
+        m_listFiles->load(opened.listFiles.last(), [this, added] { addToPlaylist(added); });
+    }
+}
+
+// The files named are played whatever their format; a folder's files are those of the ticked formats,
+// as play-all plays the playlist's.
+void Seleziona::playFiles(const OpenedPaths& opened) {
+    const std::vector<Format> formats = configura().formats();
+    std::vector<Track> queue;
+    for (const OpenedPaths::File& file : opened.files) {
+        if (!file.inFolder || hasActiveFormat(file.track.path, formats)) queue.push_back(file.track);
+    }
+    if (playback().playQueue(std::move(queue))) raiseWindow();
+}
+
+void Seleziona::raiseWindow() {
+    QWidget* window = this;
+    for (QWidget* shown : std::initializer_list<QWidget*>{&visore(), &splash(), &configura()}) {
+        if (shown->isVisible()) {
+            window = shown;
+            break;
+        }
+    }
+    if (window->isMinimized()) {
+        window->showNormal();
+    } else {
+        window->show();
+    }
+    window->raise();
+    window->activateWindow();
 }
 
 Configura& Seleziona::configura() {
@@ -336,6 +404,11 @@ void Seleziona::addSelectedFiles() {
     const QString folder = m_browser->folder();
     std::vector<Track> tracks;
     for (const QString& name : m_browser->takeSelectedFiles()) tracks.push_back(trackOfFile(folder, name));
+    addToPlaylist(tracks);
+}
+
+void Seleziona::addToPlaylist(const std::vector<Track>& tracks) {
+    if (tracks.empty()) return;
     const qsizetype added = m_playlist->add(tracks);
     if (added < qsizetype(tracks.size())) {
         m_dialogs.tell(
@@ -415,13 +488,18 @@ void Seleziona::closeEvent(QCloseEvent* event) {
     m_settings.save(currentSettings());
 }
 
-void Seleziona::settingsSaved(bool written) {
-    if (!written) {
+void Seleziona::settingsSaved(SettingsSession::Outcome outcome) {
+    if (outcome == SettingsSession::Outcome::Failed) {
         m_dialogs.tell(
             this,
             QStringLiteral("Impossibile scrivere il file %1: le impostazioni non sono state salvate.")
                 .arg(m_settings.path()),
             Dialogs::Icon::Stop);
+    } else if (outcome == SettingsSession::Outcome::HeldByAnother) {
+        m_dialogs.tell(this,
+                       QStringLiteral("È aperta un'altra copia di ZEB: le impostazioni di questa non sono "
+                                      "state salvate."),
+                       Dialogs::Icon::Warning);
     }
     m_settingsWritten = true;
     close();

@@ -29,15 +29,16 @@ void ListFileSession::run(Work work, Done done) {
     });
 }
 
-void ListFileSession::load(const QString& path) {
+void ListFileSession::load(const QString& path, std::function<void()> afterwards) {
     run([path] { return readListFile(path); },
-        [this, path](const std::optional<std::vector<Track>>& tracks) {
-            if (!tracks) {
+        [this, path, afterwards = std::move(afterwards)](const std::optional<std::vector<Track>>& tracks) {
+            if (tracks) {
+                m_playlist.replace(*tracks);
+                becomeCurrent(path);
+            } else {
                 Q_EMIT notAListFile(path);
-                return;
             }
-            m_playlist.replace(*tracks);
-            becomeCurrent(path);
+            if (afterwards) afterwards();
         });
     m_loading = true;
 }

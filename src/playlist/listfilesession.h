@@ -3,6 +3,8 @@
 #include <QObject>
 #include <QString>
 
+#include <functional>
+
 class PlaylistModel;
 
 // The playlist's list files: the current one (empty for a list never saved), a list file loaded in place
@@ -21,8 +23,8 @@ public:
     bool isBusy() const { return m_busy; }
 
     // A list file that cannot be read, or is not one, changes nothing: the playlist, the current list
-    // file and the caption stay.
-    void load(const QString& path);
+    // file and the caption stay. afterwards runs when the load has run its course, after its report.
+    void load(const QString& path, std::function<void()> afterwards = {});
     // A file that cannot be written is left as it was, and so is everything else.
     void save(const QString& path);
     // Deleting the current list file forgets it; the playlist and the caption stay.
