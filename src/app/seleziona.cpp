@@ -217,17 +217,26 @@ const QString& Seleziona::attuale() const {
 
 bool Seleziona::isWaitingOnFiles() const {
     return m_browser->isReading() || m_listFiles->isBusy() || Frame1->isWaitingOnFiles() ||
-           m_pathsBeingOpened > 0 || (m_exiting && !m_settingsWritten);
+           !m_pathsToOpen.empty() || (m_exiting && !m_settingsWritten);
 }
 
+// One set of paths at a time, so that they reach the playlist in the order they were handed over.
 void Seleziona::openPaths(const QStringList& paths, bool enqueue) {
-    ++m_pathsBeingOpened;
+    m_pathsToOpen.push_back({paths, enqueue});
+    if (m_pathsToOpen.size() == 1) sortOutNextPaths();
+}
+
+void Seleziona::sortOutNextPaths() {
+    const PathsToOpen& next = m_pathsToOpen.front();
     runInBackground(
         this,
-        [paths, pattern = WildcardPattern(m_browser->pattern())] { return sortOutPaths(paths, pattern); },
-        [this, enqueue](const OpenedPaths& opened) {
-            --m_pathsBeingOpened;
+        [paths = next.paths, pattern = WildcardPattern(m_browser->pattern())] {
+            return sortOutPaths(paths, pattern);
+        },
+        [this, enqueue = next.enqueue](const OpenedPaths& opened) {
             open(opened, enqueue);
+            m_pathsToOpen.pop_front();
+            if (!m_pathsToOpen.empty()) sortOutNextPaths();
         });
 }
 
@@ -244,12 +253,10 @@ void Seleziona::open(const OpenedPaths& opened, bool enqueue) {
     } else {
         playFiles(opened);
     }
-    // Several list files would each take the place of the one before: the last one is loaded.
-    if (opened.listFiles.isEmpty()) {
-        addToPlaylist(added);
-    } else {
-        m_listFiles->load(opened.listFiles.last(), [this, added] { addToPlaylist(added); });
-    }
+    // Several list files would each take the place of the one before: the last one is loaded. Files added
+    // while a list file loads would overtake the load: they wait for it.
+    if (!opened.listFiles.isEmpty()) m_listFiles->load(opened.listFiles.last());
+    if (!added.empty()) m_listFiles->whenLoaded([this, added] { addToPlaylist(added); });
 }
 
 // The files named are played whatever their format; a folder's files are those of the ticked formats,

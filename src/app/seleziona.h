@@ -8,6 +8,7 @@
 
 #include <QWidget>
 
+#include <deque>
 #include <memory>
 
 class Configura;
@@ -93,6 +94,7 @@ private:
     void openChooser(ChooserPanel::Azione azione);
     void lockForChooser(bool locked);
     void settingsSaved(SettingsSession::Outcome outcome);
+    void sortOutNextPaths();
     void open(const OpenedPaths& opened, bool enqueue);
     void playFiles(const OpenedPaths& opened);
     void addSelectedFiles();
@@ -116,7 +118,12 @@ private:
     // The exit was confirmed: the settings are being written, then the window closes.
     bool m_exiting = false;
     bool m_settingsWritten = false;
-    int m_pathsBeingOpened = 0;
+    // Paths handed over, in order; the first is being looked at.
+    struct PathsToOpen {
+        QStringList paths;
+        bool enqueue;
+    };
+    std::deque<PathsToOpen> m_pathsToOpen;
 
     std::unique_ptr<PlaybackSession> m_playback;
     std::unique_ptr<Configura> m_configura;

@@ -4,6 +4,7 @@
 #include <QString>
 
 #include <functional>
+#include <vector>
 
 class PlaylistModel;
 
@@ -23,8 +24,11 @@ public:
     bool isBusy() const { return m_busy; }
 
     // A list file that cannot be read, or is not one, changes nothing: the playlist, the current list
-    // file and the caption stay. afterwards runs when the load has run its course, after its report.
-    void load(const QString& path, std::function<void()> afterwards = {});
+    // file and the caption stay.
+    void load(const QString& path);
+    // Runs then once no list file is being loaded: at once, or when the load under way (or one that
+    // took its place) has run its course, or has given way to an edit, a cancel or another operation.
+    void whenLoaded(std::function<void()> then);
     // A file that cannot be written is left as it was, and so is everything else.
     void save(const QString& path);
     // Deleting the current list file forgets it; the playlist and the caption stay.
@@ -47,10 +51,12 @@ private:
     template <typename Work, typename Done>
     void run(Work work, Done done);
     void becomeCurrent(const QString& path);
+    void runWhenLoaded();
 
     PlaylistModel& m_playlist;
     QString m_current;
     bool m_busy = false;
     bool m_loading = false;
     quint64 m_operation = 0;
+    std::vector<std::function<void()>> m_whenLoaded;
 };

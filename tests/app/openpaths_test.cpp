@@ -2,6 +2,7 @@
 #include "listfile.h"
 #include "playbacksession.h"
 #include "selezionatest.h"
+#include "testmount.h"
 #include "visore.h"
 #include "wavfile.h"
 
@@ -93,6 +94,22 @@ TEST_F(OpenPathsTest, EnqueuedPathsAreAddedAfterTheListFileGivenWithThemHasLoade
     ASSERT_EQ(dialogs.shown.size(), 1u);
     EXPECT_EQ(dialogs.shown[0].text,
               QStringLiteral("Il file o la cartella non esiste:\n") + path("missing.wav"));
+}
+
+// A list file on a share that is slow to open: files enqueued meanwhile join it once it has loaded, and
+// sets of paths handed over one after the other are dealt with in that order.
+TEST_F(OpenPathsTest, FilesEnqueuedWhileAListFileLoadsJoinItInTheOrderHandedOver) {
+    TestMount share;
+    ASSERT_TRUE(
+        writeListFile(share.backing(QStringLiteral("Lenta.zbl")), {{QStringLiteral("x"), path("x.wav")}}));
+    share.setRules(R"([{"path": "/Lenta.zbl", "op": "open", "delay": 1}])");
+    Seleziona& window = start();
+    window.openPaths({share.path(QStringLiteral("Lenta.zbl"))}, false);
+    window.openPaths({path("solo.wav")}, true);
+    window.openPaths({path("Album/b.wav")}, true);
+    settle();
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("ZEB - ") + share.path(QStringLiteral("Lenta.zbl")));
+    EXPECT_EQ(entries(), (QStringList{path("x.wav"), path("solo.wav"), path("Album/b.wav")}));
 }
 
 TEST_F(OpenPathsTest, ANotValidListFileIsToldAsTheChooserTellsIt) {
