@@ -1,3 +1,4 @@
+#include "commandline.h"
 #include "installation.h"
 #include "mediacontrols.h"
 #include "mprisservice.h"
@@ -6,15 +7,42 @@
 #include "qtdialogs.h"
 #include "seleziona.h"
 #include "settingsfile.h"
+#include "singleinstance.h"
 #include "translation.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QIcon>
 #include <QTimer>
 
+#include <cstdio>
+
+namespace {
+
+CommandLine readCommandLine(int argc, char* argv[]) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) arguments.append(QFile::decodeName(argv[i]));
+    return parseCommandLine(arguments, QDir::currentPath());
+}
+
+}  // namespace
+
 int main(int argc, char* argv[]) {
-    QApplication application(argc, argv);
+    // Read before Qt starts, so that asking for help needs no display. Qt is given no arguments: every
+    // one is ZEB's, a file named like an option of Qt's included.
+    const CommandLine command = readCommandLine(argc, argv);
+    if (command.exitStatus) {
+        std::fputs(command.output.toLocal8Bit().constData(), stdout);
+        std::fputs(command.error.toLocal8Bit().constData(), stderr);
+        return *command.exitStatus;
+    }
+    int qtArgumentCount = 1;
+    QApplication application(qtArgumentCount, argv);
     QApplication::setApplicationName(QStringLiteral("zeb"));
+    SingleInstance instance;
+    if (instance.start(command.paths, command.enqueue) == SingleInstance::Role::HandedOver) return 0;
+
     QApplication::setWindowIcon(QIcon(renderPicture(QStringLiteral(":/pictures/zeb.svg"), QSize(64, 64), 1)));
     installItalianTranslation();
     QtDialogs dialogs;
@@ -23,7 +51,13 @@ int main(int argc, char* argv[]) {
     PlayerModule playerModule(playerModulePath(programFolder));
     Seleziona seleziona(dialogs, programFolder, settingsFilePath(programFolder), playerModule,
                         defaultPlayerOptions());
+    QObject::connect(&instance, &SingleInstance::openRequested, &seleziona,
+                     [&seleziona](const QStringList& paths, bool enqueue) {
+                         seleziona.openPaths(paths, enqueue);
+                         seleziona.raiseWindow();
+                     });
     seleziona.load();
+    if (!command.paths.isEmpty()) seleziona.openPaths(command.paths, command.enqueue);
     MediaControls mediaControls(seleziona.playback(), seleziona);
     MprisService mpris(mediaControls);
     // On the bus once the first window is up: the window never waits for the bus.

@@ -1,20 +1,24 @@
 #include "seleziona.h"
 
+#include "background.h"
 #include "configura.h"
 #include "controls.h"
 #include "deletekey.h"
 #include "dialogs.h"
 #include "drives.h"
 #include "folderlist.h"
+#include "formats.h"
 #include "hideafterrelease.h"
 #include "hintline.h"
 #include "listfilesession.h"
 #include "looks.h"
 #include "mediabrowser.h"
+#include "openedpaths.h"
 #include "picture.h"
 #include "picturebutton.h"
 #include "playbacksession.h"
 #include "playlistmodel.h"
+#include "playlistview.h"
 #include "splash.h"
 #include "twips.h"
 #include "version.h"
@@ -23,7 +27,6 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDesktopServices>
-#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -130,7 +133,7 @@ void Seleziona::buildButtons() {
 
 void Seleziona::buildPlaylist() {
     m_playlist = new PlaylistModel(this);
-    List2 = placeListBox(new QListView(this), QStringLiteral("List2"), QStringLiteral("Lista dei brani"),
+    List2 = placeListBox(new PlaylistView(this), QStringLiteral("List2"), QStringLiteral("Lista dei brani"),
                          twipsRect(1560, 3720, 5910, 2400), looks::kGreen);
     List2->setModel(m_playlist);
     List2->setUniformItemSizes(true);
@@ -141,6 +144,10 @@ void Seleziona::buildPlaylist() {
     connect(List2, &QListView::doubleClicked, this, &Seleziona::playSelectedEntry);
     connect(List2->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &Seleziona::showSelectedPath);
+    connect(List2, &PlaylistView::entryDropped, this,
+            [this](int row, int before) { selectEntry(m_playlist->move(row, before)); });
+    connect(List2, &PlaylistView::filesDropped, this,
+            [this](const QStringList& paths) { openPaths(paths, true); });
 }
 
 // The caption names the list file last loaded or saved; a file that is not a list file, or cannot be
@@ -210,7 +217,74 @@ const QString& Seleziona::attuale() const {
 
 bool Seleziona::isWaitingOnFiles() const {
     return m_browser->isReading() || m_listFiles->isBusy() || Frame1->isWaitingOnFiles() ||
-           (m_exiting && !m_settingsWritten);
+           !m_pathsToOpen.empty() || (m_exiting && !m_settingsWritten);
+}
+
+// One set of paths at a time, so that they reach the playlist in the order they were handed over.
+void Seleziona::openPaths(const QStringList& paths, bool enqueue) {
+    m_pathsToOpen.push_back({paths, enqueue});
+    if (m_pathsToOpen.size() == 1) sortOutNextPaths();
+}
+
+void Seleziona::sortOutNextPaths() {
+    const PathsToOpen& next = m_pathsToOpen.front();
+    runInBackground(
+        this,
+        [paths = next.paths, pattern = WildcardPattern(m_browser->pattern())] {
+            return sortOutPaths(paths, pattern);
+        },
+        [this, enqueue = next.enqueue](const OpenedPaths& opened) {
+            open(opened, enqueue);
+            m_pathsToOpen.pop_front();
+            if (!m_pathsToOpen.empty()) sortOutNextPaths();
+        });
+}
+
+// Paths that arrive while the settings are written at exit come too late.
+void Seleziona::open(const OpenedPaths& opened, bool enqueue) {
+    if (m_exiting) return;
+    for (const QString& path : opened.missing) {
+        m_dialogs.tell(this, QStringLiteral("Il file o la cartella non esiste:\n%1").arg(path),
+                       Dialogs::Icon::Warning);
+    }
+    std::vector<Track> added;
+    if (enqueue) {
+        for (const OpenedPaths::File& file : opened.files) added.push_back(file.track);
+    } else {
+        playFiles(opened);
+    }
+    // Several list files would each take the place of the one before: the last one is loaded. Files added
+    // while a list file loads would overtake the load: they wait for it.
+    if (!opened.listFiles.isEmpty()) m_listFiles->load(opened.listFiles.last());
+    if (!added.empty()) m_listFiles->whenLoaded([this, added] { addToPlaylist(added); });
+}
+
+// The files named are played whatever their format; a folder's files are those of the ticked formats,
+// as play-all plays the playlist's.
+void Seleziona::playFiles(const OpenedPaths& opened) {
+    const std::vector<Format> formats = configura().formats();
+    std::vector<Track> queue;
+    for (const OpenedPaths::File& file : opened.files) {
+        if (!file.inFolder || hasActiveFormat(file.track.path, formats)) queue.push_back(file.track);
+    }
+    if (playback().playQueue(std::move(queue))) raiseWindow();
+}
+
+void Seleziona::raiseWindow() {
+    QWidget* window = this;
+    for (QWidget* shown : std::initializer_list<QWidget*>{m_configura.get(), m_splash.get(), &visore()}) {
+        if (shown && shown->isVisible()) {
+            window = shown;
+            break;
+        }
+    }
+    if (window->isMinimized()) {
+        window->showNormal();
+    } else {
+        window->show();
+    }
+    window->raise();
+    window->activateWindow();
 }
 
 Configura& Seleziona::configura() {
@@ -274,22 +348,6 @@ void Seleziona::mediaFileDoubleClicked() {
     playback().playOne(trackOfFile(m_browser->folder(), name), true);
 }
 
-// The window the user sees: a window open over the others, or the viewer while it plays.
-QWidget& Seleziona::frontWindow() {
-    for (QWidget* window : std::initializer_list<QWidget*>{m_configura.get(), m_splash.get(), &visore()}) {
-        if (window && window->isVisible()) return *window;
-    }
-    return *this;
-}
-
-void Seleziona::showWindow() {
-    QWidget& window = frontWindow();
-    if (window.isMinimized()) window.setWindowState(window.windowState() & ~Qt::WindowMinimized);
-    window.show();
-    window.raise();
-    window.activateWindow();
-}
-
 // While the settings window is open, the main window refuses to close, as it refuses the window system.
 void Seleziona::askToQuit() {
     if (isEnabled()) close();
@@ -300,11 +358,9 @@ void Seleziona::playPlaylist() {
     Command4->click();
 }
 
-// As a double-click on a media file that plays it.
+// As the file named on the command line.
 void Seleziona::openFile(const QString& path) {
-    const QFileInfo file(path);
-    visore().fitAroundPlayer();
-    playback().playOne(trackOfFile(file.absolutePath(), file.fileName()), true);
+    openPaths({path}, false);
 }
 
 Splash& Seleziona::splash() {
@@ -370,6 +426,11 @@ void Seleziona::addSelectedFiles() {
     const QString folder = m_browser->folder();
     std::vector<Track> tracks;
     for (const QString& name : m_browser->takeSelectedFiles()) tracks.push_back(trackOfFile(folder, name));
+    addToPlaylist(tracks);
+}
+
+void Seleziona::addToPlaylist(const std::vector<Track>& tracks) {
+    if (tracks.empty()) return;
     const qsizetype added = m_playlist->add(tracks);
     if (added < qsizetype(tracks.size())) {
         m_dialogs.tell(
@@ -449,13 +510,18 @@ void Seleziona::closeEvent(QCloseEvent* event) {
     m_settings.save(currentSettings());
 }
 
-void Seleziona::settingsSaved(bool written) {
-    if (!written) {
+void Seleziona::settingsSaved(SettingsSession::Outcome outcome) {
+    if (outcome == SettingsSession::Outcome::Failed) {
         m_dialogs.tell(
             this,
             QStringLiteral("Impossibile scrivere il file %1: le impostazioni non sono state salvate.")
                 .arg(m_settings.path()),
             Dialogs::Icon::Stop);
+    } else if (outcome == SettingsSession::Outcome::HeldByAnother) {
+        m_dialogs.tell(this,
+                       QStringLiteral("È aperta un'altra copia di ZEB: le impostazioni di questa non sono "
+                                      "state salvate."),
+                       Dialogs::Icon::Warning);
     }
     m_settingsWritten = true;
     close();

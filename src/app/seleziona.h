@@ -5,9 +5,11 @@
 #include "mprishost.h"
 #include "playerbackend.h"
 #include "settingssession.h"
+#include "track.h"
 
 #include <QWidget>
 
+#include <deque>
 #include <memory>
 
 class Configura;
@@ -21,6 +23,7 @@ class PictureButton;
 class PlaybackSession;
 class PlayerModule;
 class PlaylistModel;
+class PlaylistView;
 class QComboBox;
 class QFrame;
 class QLabel;
@@ -28,6 +31,7 @@ class QListView;
 class QPushButton;
 class Splash;
 class Visore;
+struct OpenedPaths;
 struct SettingsRecord;
 
 // The main window: media browser, playlist, list-file chooser and hint line. It owns the life of the
@@ -53,10 +57,18 @@ public:
     PlaybackSession& playback();
 
     const QString& attuale() const;
-    // True while a folder or a list file is being read or written, or the settings at exit.
+    // True while a folder or a list file is being read or written, paths handed over are looked at, or
+    // the settings are written at exit.
     bool isWaitingOnFiles() const;
 
-    void showWindow() override;
+    // Files, folders and list files handed to ZEB (absolute local paths). A list file is loaded as the
+    // chooser loads one; the media files, a folder's files among them, play at once as a queue of their
+    // own, or with enqueue are added to the playlist as the add button adds files, after the list file
+    // given with them has loaded. The folders are read off this thread.
+    void openPaths(const QStringList& paths, bool enqueue);
+    // Shows and raises the window the user works in: the settings or about window while one is open, the
+    // viewer while it plays, otherwise this one.
+    void raiseWindow() override;
     void askToQuit() override;
     void playPlaylist() override;
     void openFile(const QString& path) override;
@@ -82,13 +94,16 @@ private:
     void openSettings();
     void closeSettings();
     void openAbout();
-    QWidget& frontWindow();
 
     void connectListFiles();
     void openChooser(ChooserPanel::Azione azione);
     void lockForChooser(bool locked);
-    void settingsSaved(bool written);
+    void settingsSaved(SettingsSession::Outcome outcome);
+    void sortOutNextPaths();
+    void open(const OpenedPaths& opened, bool enqueue);
+    void playFiles(const OpenedPaths& opened);
     void addSelectedFiles();
+    void addToPlaylist(const std::vector<Track>& tracks);
     void removeSelectedEntry();
     void moveSelectedEntryUp();
     void moveSelectedEntryDown();
@@ -108,6 +123,12 @@ private:
     // The exit was confirmed: the settings are being written, then the window closes.
     bool m_exiting = false;
     bool m_settingsWritten = false;
+    // Paths handed over, in order; the first is being looked at.
+    struct PathsToOpen {
+        QStringList paths;
+        bool enqueue;
+    };
+    std::deque<PathsToOpen> m_pathsToOpen;
 
     std::unique_ptr<PlaybackSession> m_playback;
     std::unique_ptr<Configura> m_configura;
@@ -126,7 +147,7 @@ private:
     PictureButton* Command7;
     PictureButton* Command9;
     PictureButton* Command8;
-    QListView* List2;
+    PlaylistView* List2;
     QPushButton* Command13;
     QFrame* frame;
     Picture* Image1;

@@ -29,7 +29,7 @@ QStringList MprisRootAdaptor::supportedMimeTypes() const {
 }
 
 void MprisRootAdaptor::Raise() {
-    m_controls.host().showWindow();
+    m_controls.host().raiseWindow();
 }
 
 // The exit question waits for the user: the call is answered before it is asked.

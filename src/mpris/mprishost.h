@@ -8,11 +8,11 @@ public:
     virtual ~MprisHost() = default;
 
     // Brings the window the user sees to the front.
-    virtual void showWindow() = 0;
+    virtual void raiseWindow() = 0;
     // Asks whether to exit, as the main window's close button does.
     virtual void askToQuit() = 0;
     // Plays the playlist, as its play-all button does.
     virtual void playPlaylist() = 0;
-    // Plays the local file at this path.
+    // Plays the local file at this path, as when it is named on the command line.
     virtual void openFile(const QString& path) = 0;
 };

@@ -28,6 +28,10 @@ bool PlaybackSession::playAll(const std::vector<Track>& playlist, const std::vec
     return m_sequencer.playAll(playlist, formats);
 }
 
+bool PlaybackSession::playQueue(std::vector<Track> queue) {
+    return m_sequencer.playQueue(std::move(queue));
+}
+
 void PlaybackSession::playOne(const Track& track, bool hideMainWindow) {
     m_sequencer.playOne(track, hideMainWindow);
 }

@@ -22,6 +22,8 @@ public:
 
     // False, with nothing started, when no track of the playlist has an active format.
     bool playAll(const std::vector<Track>& playlist, const std::vector<Format>& formats);
+    // Every track, whatever its format, as play-all plays the playlist's.
+    bool playQueue(std::vector<Track> queue);
     void playOne(const Track& track, bool hideMainWindow);
     // The player stops and the viewer hides; the queue stays as it is.
     void stop();

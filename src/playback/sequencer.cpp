@@ -9,10 +9,15 @@ Sequencer::Sequencer(Player& player, std::function<PlayOptions()> options, Rando
 
 bool Sequencer::playAll(const std::vector<Track>& playlist, const std::vector<Format>& formats) {
     if (playlist.empty()) return false;
-    m_queue.clear();
-    m_current = -1;
-    std::copy_if(playlist.begin(), playlist.end(), std::back_inserter(m_queue),
+    std::vector<Track> queue;
+    std::copy_if(playlist.begin(), playlist.end(), std::back_inserter(queue),
                  [&](const Track& track) { return hasActiveFormat(track.path, formats); });
+    return playQueue(std::move(queue));
+}
+
+bool Sequencer::playQueue(std::vector<Track> queue) {
+    m_queue = std::move(queue);
+    m_current = -1;
     if (m_queue.empty()) return false;
     m_unheard.clear();
     m_lastFailure.reset();

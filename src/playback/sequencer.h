@@ -33,6 +33,9 @@ public:
 
     // False, with nothing started, when no track of the playlist has an active format.
     bool playAll(const std::vector<Track>& playlist, const std::vector<Format>& formats);
+    // Plays the tracks as play-all plays the playlist's, every one of them whatever its format; false, with
+    // nothing started and the queue emptied, when there are none.
+    bool playQueue(std::vector<Track> queue);
     // Plays one file outside the queue, which it leaves as it is.
     void playOne(const Track& track, bool hideMainWindow);
     // Empties the queue, stops the player and closes the viewer.

@@ -25,6 +25,7 @@ void ListFileSession::run(Work work, Done done) {
         if (operation != m_operation) return;
         m_busy = m_loading = false;
         done(result);
+        runWhenLoaded();
         Q_EMIT finished();
     });
 }
@@ -72,9 +73,25 @@ void ListFileSession::beginNewList() {
     Q_EMIT captionChanged(QStringLiteral("ZEB"));
 }
 
+// An edit abandons a load from within the playlist's notice of it: what waited for the load runs after.
 void ListFileSession::abandon() {
     ++m_operation;
     m_busy = m_loading = false;
+    if (!m_whenLoaded.empty())
+        QMetaObject::invokeMethod(this, &ListFileSession::runWhenLoaded, Qt::QueuedConnection);
+}
+
+void ListFileSession::whenLoaded(std::function<void()> then) {
+    if (m_loading) {
+        m_whenLoaded.push_back(std::move(then));
+    } else {
+        then();
+    }
+}
+
+void ListFileSession::runWhenLoaded() {
+    if (m_loading) return;
+    for (const std::function<void()>& then : std::exchange(m_whenLoaded, {})) then();
 }
 
 void ListFileSession::becomeCurrent(const QString& path) {

@@ -3,6 +3,9 @@
 #include <QObject>
 #include <QString>
 
+#include <functional>
+#include <vector>
+
 class PlaylistModel;
 
 // The playlist's list files: the current one (empty for a list never saved), a list file loaded in place
@@ -23,6 +26,9 @@ public:
     // A list file that cannot be read, or is not one, changes nothing: the playlist, the current list
     // file and the caption stay.
     void load(const QString& path);
+    // Runs then once no list file is being loaded: at once, or when the load under way (or one that
+    // took its place) has run its course, or has given way to an edit, a cancel or another operation.
+    void whenLoaded(std::function<void()> then);
     // A file that cannot be written is left as it was, and so is everything else.
     void save(const QString& path);
     // Deleting the current list file forgets it; the playlist and the caption stay.
@@ -45,10 +51,12 @@ private:
     template <typename Work, typename Done>
     void run(Work work, Done done);
     void becomeCurrent(const QString& path);
+    void runWhenLoaded();
 
     PlaylistModel& m_playlist;
     QString m_current;
     bool m_busy = false;
     bool m_loading = false;
     quint64 m_operation = 0;
+    std::vector<std::function<void()>> m_whenLoaded;
 };

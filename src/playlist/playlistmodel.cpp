@@ -1,5 +1,7 @@
 #include "playlistmodel.h"
 
+#include <algorithm>
+
 int PlaylistModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : int(m_tracks.size());
 }
@@ -15,6 +17,11 @@ QVariant PlaylistModel::data(const QModelIndex& index, int role) const {
         default:
             return {};
     }
+}
+
+Qt::ItemFlags PlaylistModel::flags(const QModelIndex& index) const {
+    if (!index.isValid()) return Qt::ItemIsDropEnabled;
+    return QAbstractListModel::flags(index) | Qt::ItemIsDragEnabled;
 }
 
 qsizetype PlaylistModel::add(const std::vector<Track>& tracks) {
@@ -56,6 +63,20 @@ int PlaylistModel::moveDown(int row) {
     if (row < 0 || row >= rowCount() - 1) return row;
     swapWithNext(row);
     return row + 1;
+}
+
+int PlaylistModel::move(int row, int before) {
+    if (row < 0 || row >= rowCount() || before < 0 || before > rowCount()) return row;
+    if (before == row || before == row + 1) return row;
+    beginMoveRows({}, row, row, {}, before);
+    const auto entry = m_tracks.begin() + row;
+    if (before > row) {
+        std::rotate(entry, entry + 1, m_tracks.begin() + before);
+    } else {
+        std::rotate(m_tracks.begin() + before, entry, entry + 1);
+    }
+    endMoveRows();
+    return before > row ? before - 1 : before;
 }
 
 void PlaylistModel::swapWithNext(int row) {

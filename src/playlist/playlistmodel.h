@@ -19,6 +19,9 @@ public:
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role) const override;
+    // Entries are dragged to a place between others, never dropped onto one.
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    Qt::DropActions supportedDropActions() const override { return Qt::MoveAction; }
 
     const std::vector<Track>& tracks() const { return m_tracks; }
     const QString& pathAt(int row) const { return m_tracks[size_t(row)].path; }
@@ -32,6 +35,8 @@ public:
     int remove(int row);
     int moveUp(int row);
     int moveDown(int row);
+    // Moves the entry to stand before the one now at before (rowCount() for the end).
+    int move(int row, int before);
     void clear();
 
 private:

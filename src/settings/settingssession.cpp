@@ -3,12 +3,43 @@
 #include "background.h"
 #include "settingsfile.h"
 
+#include <QDir>
+#include <QFileInfo>
+#include <QLockFile>
+
+namespace {
+
+QString lockPathOf(const QString& settingsPath) {
+    const QFileInfo settings(settingsPath);
+    return settings.dir().filePath(QLatin1Char('.') + settings.fileName() + QStringLiteral(".lock"));
+}
+
+// The lock of a ZEB that died goes at once; the lock of one that runs never grows old.
+bool claim(QLockFile& lock) {
+    return lock.isLocked() || lock.tryLock(0);
+}
+
+}  // namespace
+
+SettingsSession::SettingsSession(QString path)
+    : m_path(std::move(path)), m_lock(std::make_shared<QLockFile>(lockPathOf(m_path))) {
+    m_lock->setStaleLockTime(0);
+    QDir().mkpath(QFileInfo(m_path).absolutePath());
+    claim(*m_lock);
+}
+
+SettingsSession::~SettingsSession() = default;
+
 SettingsRecord SettingsSession::read() const {
     return LeggiConfig(m_path);
 }
 
 void SettingsSession::save(const SettingsRecord& record) {
     runInBackground(
-        this, [path = m_path, record] { return SalvaConfig(path, record); },
-        [this](bool written) { Q_EMIT saved(written); });
+        this,
+        [path = m_path, record, lock = m_lock] {
+            if (!claim(*lock)) return Outcome::HeldByAnother;
+            return SalvaConfig(path, record) ? Outcome::Written : Outcome::Failed;
+        },
+        [this](Outcome outcome) { Q_EMIT saved(outcome); });
 }

@@ -4,21 +4,34 @@
 
 #include <QObject>
 
+#include <memory>
+
+class QLockFile;
+
 // ZEBcfg.dat over a run: read once at start-up, and written at a confirmed exit off the user-interface
 // thread, so that a settings folder on a share that does not answer cannot freeze the window.
+//
+// Only one ZEB at a time may write the file: a session claims it when it begins, with a lock file beside
+// it (hidden, so never listed) that goes when the session ends or its process dies. A session that found
+// the file claimed tries again when it saves, and writes nothing while the other ZEB still runs.
 class SettingsSession : public QObject {
     Q_OBJECT
 public:
-    explicit SettingsSession(QString path) : m_path(std::move(path)) {}
+    enum class Outcome { Written, Failed, HeldByAnother };
+
+    explicit SettingsSession(QString path);
+    ~SettingsSession() override;
 
     const QString& path() const { return m_path; }
     SettingsRecord read() const;
     void save(const SettingsRecord& record);
 
 Q_SIGNALS:
-    // The end of a save: false when the file could not be written, and stays as it was.
-    void saved(bool written);
+    // The end of a save; the file stays as it was unless it was written.
+    void saved(SettingsSession::Outcome outcome);
 
 private:
     QString m_path;
+    // Shared with a save under way, which may outlast the session.
+    std::shared_ptr<QLockFile> m_lock;
 };

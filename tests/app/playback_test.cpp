@@ -165,16 +165,16 @@ TEST_F(PlaybackTest, TheViewerLaysItselfOutOnEveryChangeOfSize) {
 }
 
 // The desktop's media controls reach the windows as their buttons and the window system do: a file opened
-// plays as a double-click that plays it, play-all and the exit question wait while the settings window is
+// plays as one named on the command line, play-all and the exit question wait while the settings window is
 // open, and the window brought up is the one the user sees.
 TEST_F(PlaybackTest, TheMediaControlsActOnTheWindowsAsTheirButtonsDo) {
     Seleziona& window = start();
     MprisHost& host = window;
     host.openFile(QDir(programFolder()).filePath(QStringLiteral("tre.wav")));
+    ASSERT_TRUE(waitUntil([&] { return window.visore().isVisible(); }));
     EXPECT_FALSE(window.isVisible());
-    EXPECT_TRUE(window.visore().isVisible());
     EXPECT_EQ(window.visore().windowTitle(), QStringLiteral("[ZEB] tre"));
-    host.showWindow();
+    host.raiseWindow();
     EXPECT_FALSE(window.isVisible()) << "the main window came up instead of the viewer";
     ASSERT_TRUE(waitUntil([&] { return window.isVisible(); }));
 
@@ -191,7 +191,7 @@ TEST_F(PlaybackTest, TheMediaControlsActOnTheWindowsAsTheirButtonsDo) {
     ASSERT_TRUE(waitUntil([&] { return window.isVisible(); }));
 
     window.showMinimized();
-    host.showWindow();
+    host.raiseWindow();
     EXPECT_FALSE(window.isMinimized());
     dialogs.yesNoAnswers = {false};
     host.askToQuit();

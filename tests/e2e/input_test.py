@@ -6,9 +6,10 @@ import os
 
 import pyatspi
 
-from zebdriver import (Zeb, answer_question, application, click, double_click, fail, find, focus_window,
+from zebdriver import (Zeb, answer_question, application, centre, click, double_click, fail, find, focus_window,
                        install, item, items, key, main, move_pointer, move_pointer_over, open_dialog, request_close,
-                       settings_file, settle, type_text, wait_for, walk, window_titled, write_sound, xdotool)
+                       selected_rows, settings_file, settle, type_text, wait_for, walk, window_titled, write_sound,
+                       xdotool)
 
 
 
@@ -143,6 +144,29 @@ def hint_follows_after_a_double_click_let_go_elsewhere():
         fail('after playing, the hint line did not follow the pointer: it says %r' % hint())
 
 
+def playlist_entry_dragged(folder):
+    """An entry of the playlist dragged with the pointer below another stands there, selected, its path in
+    the hint line."""
+    wait_for('the playlist', lambda: items('Lista dei brani') == ['a', 'b', 'lungo'])
+    start, end = centre(item('Lista dei brani', 'a')), centre(item('Lista dei brani', 'lungo'))
+    move_pointer(*start)
+    xdotool('mousedown', 1)
+    for step in (4, 12, 24):
+        move_pointer(start[0], start[1] + step)
+        settle(0.1)
+    move_pointer(end[0], end[1] + 4)
+    settle(0.3)
+    move_pointer(end[0], end[1] + 5)
+    settle(0.3)
+    xdotool('mouseup', 1)
+    wait_for('the entry moved', lambda: items('Lista dei brani') == ['b', 'lungo', 'a'])
+    playlist = find('Lista dei brani')
+    if selected_rows(playlist) != [2]:
+        fail('after the drag the rows %s are selected, not the moved entry' % selected_rows(playlist))
+    if hint() != os.path.join(folder, 'a.wav'):
+        fail('after the drag the hint line says %r' % hint())
+
+
 def run(work):
     folder = os.path.join(work, 'zeb')
     home = os.path.join(work, 'home')
@@ -163,6 +187,7 @@ def run(work):
     chooser_names_a_clicked_file(folder)
     seek_bar_seeks_on_a_click()
     hint_follows_after_a_double_click_let_go_elsewhere()
+    playlist_entry_dragged(folder)
     request_close('ZEB - ' + os.path.join(folder, 'Liste', 'Rock.zbl'))
     answer_question('Sì')
     zeb.wait_for_exit()

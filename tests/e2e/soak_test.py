@@ -95,12 +95,13 @@ def make_files(mount):
 
 
 def snapshot():
-    """Every file in the folders the user can reach: its bytes, or its size and time when large."""
+    """Every file in the folders the user can reach: its bytes, or its size and time when large. Hidden
+    files, ZEB's lock on its settings among them, are never listed."""
     files = {}
     for shown, real in ROOTS:
         for folder, folders, names in os.walk(real):
             folders[:] = [f for f in folders if not f.startswith('.')]  # never listed, so never chosen
-            for name in names:
+            for name in (n for n in names if not n.startswith('.')):
                 path = os.path.join(folder, name)
                 info = os.stat(path)
                 files[shown + path[len(real):]] = (open(path, 'rb').read() if info.st_size < 1 << 20

@@ -342,12 +342,13 @@ class Zeb:
     """The program running from a folder of its own; what it writes to stderr is kept, for sanitizer
     reports."""
 
-    def __init__(self, folder, home, cwd=None, environment=None):
+    def __init__(self, folder, home, cwd=None, environment=None, arguments=(), window='ZEB'):
+        """Started with these command-line arguments, once a window titled so (its beginning) shows."""
         self.log = tempfile.TemporaryFile()
         env = dict(os.environ, HOME=home, XDG_CONFIG_HOME=home + '/.config', **(environment or {}))
-        self.process = subprocess.Popen([os.path.join(folder, 'zeb')], cwd=cwd or folder, env=env,
+        self.process = subprocess.Popen([os.path.join(folder, 'zeb'), *arguments], cwd=cwd or folder, env=env,
                                         stdout=subprocess.DEVNULL, stderr=self.log)
-        window_titled('ZEB')
+        window_titled(window)
 
     def alive(self):
         return self.process.poll() is None

@@ -14,7 +14,7 @@ namespace {
 
 class FakeHost final : public MprisHost {
 public:
-    void showWindow() override { asked.append(QStringLiteral("show")); }
+    void raiseWindow() override { asked.append(QStringLiteral("show")); }
     void askToQuit() override { asked.append(QStringLiteral("quit")); }
     void playPlaylist() override { asked.append(QStringLiteral("play-all")); }
     void openFile(const QString& path) override { asked.append(QStringLiteral("open ") + path); }

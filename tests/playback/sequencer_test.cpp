@@ -258,3 +258,21 @@ TEST_F(SequencerTest, PreviousGoesBackAndTheFirstTrackStartsAgain) {
         EXPECT_EQ(sequencer.hasNext(), step.hasNext) << step.what;
     }
 }
+
+TEST_F(SequencerTest, AQueueOfItsOwnPlaysEveryTrackWhateverItsFormatAsPlayAllDoes) {
+    ASSERT_TRUE(sequencer.playQueue(playlist({"a.ogg", "b.mp3", "c"})));
+    EXPECT_EQ(openings, std::vector<bool>{true});
+    playToTheEnd();
+    EXPECT_EQ(started.join(QString()), QStringLiteral("abc"));
+    EXPECT_EQ(finishes, 1);
+
+    options.random = true;
+    random.numbers = {0.9};
+    sequencer.playQueue(playlist({"a.ogg", "b.mp3"}));
+    EXPECT_EQ(started.last(), QStringLiteral("b"));
+    EXPECT_EQ(random.seedings, 1);
+
+    EXPECT_FALSE(sequencer.playQueue({}));
+    EXPECT_TRUE(sequencer.queue().empty());
+    EXPECT_EQ(openings.size(), 2u);
+}

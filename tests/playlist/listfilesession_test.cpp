@@ -118,3 +118,36 @@ TEST_F(ListFileSessionTest, AnEditOrANewerOperationOvertakesASlowLoad) {
     EXPECT_EQ(playlist.tracks(), std::vector<Track>{kAdded});
     EXPECT_EQ(finishes, 1);
 }
+
+// What waits for a load runs, in the order it came, once the load has ended, whatever ended it.
+TEST_F(ListFileSessionTest, WhatWaitsForALoadRunsOnceNoLoadIsUnderWay) {
+    TestMount share;
+    ASSERT_TRUE(writeListFile(share.backing(QStringLiteral("Lenta.zbl")), kTwo));
+    share.setRules(R"([{"path": "/Lenta.zbl", "op": "open", "delay": 1}])");
+    const QString slow = share.path(QStringLiteral("Lenta.zbl"));
+    QStringList ran;
+    const auto waiting = [&ran](const char* what) {
+        return [&ran, what] { ran.append(QLatin1String(what)); };
+    };
+
+    session.whenLoaded(waiting("at once"));
+    EXPECT_EQ(ran, QStringList{QStringLiteral("at once")});
+
+    // A load that another takes the place of, then runs its course.
+    session.load(slow);
+    session.whenLoaded(waiting("first"));
+    session.load(slow);
+    session.whenLoaded(waiting("second"));
+    settle();
+    EXPECT_EQ(ran,
+              (QStringList{QStringLiteral("at once"), QStringLiteral("first"), QStringLiteral("second")}));
+    EXPECT_EQ(playlist.tracks(), kTwo);
+
+    // A load that an edit abandons: what waited runs after the edit.
+    session.load(slow);
+    session.whenLoaded([this] { playlist.add({kTwo[0]}); });
+    playlist.add({kAdded});
+    EXPECT_EQ(playlist.tracks().back(), kAdded);
+    ASSERT_TRUE(waitUntil([this] { return playlist.tracks().back() == kTwo[0]; }));
+    EXPECT_EQ(playlist.tracks(), (std::vector<Track>{kTwo[1], kAdded, kTwo[0]}));
+}

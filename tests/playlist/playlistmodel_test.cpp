@@ -87,3 +87,41 @@ TEST_F(PlaylistModelTest, AnAddThatWouldPassTheLimitAddsWhatFits) {
     EXPECT_EQ(model.pathAt(model.rowCount() - 3), many[0].path);
     EXPECT_EQ(model.add({track("Z")}), 0);
 }
+
+TEST_F(PlaylistModelTest, AnEntryDraggedStandsBeforeTheEntryItWasDroppedOn) {
+    struct Case {
+        int row;
+        int before;
+        const char* order;
+        int newRow;
+    };
+    const Case cases[] = {
+        {0, 2, "BACD", 1},
+        {0, 4, "BCDA", 3},
+        {3, 0, "DABC", 0},
+        {2, 1, "ACBD", 1},
+        // Onto itself, or beside itself: nothing moves.
+        {1, 1, "ABCD", 1},
+        {1, 2, "ABCD", 1},
+        // Out of range: nothing moves.
+        {4, 0, "ABCD", 4},
+        {-1, 0, "ABCD", -1},
+        {0, 5, "ABCD", 0},
+    };
+    for (const Case& c : cases) {
+        model.clear();
+        fill({"A", "B", "C", "D"});
+        SCOPED_TRACE(testing::Message() << c.row << " before " << c.before);
+        EXPECT_EQ(model.move(c.row, c.before), c.newRow);
+        EXPECT_EQ(names().join(QString()), QString::fromUtf8(c.order));
+        EXPECT_EQ(model.pathAt(0), QStringLiteral("/musica/%1.mp3").arg(QChar::fromLatin1(c.order[0])));
+    }
+}
+
+TEST_F(PlaylistModelTest, EntriesAreDraggedButNothingIsDroppedOntoOne) {
+    fill({"A"});
+    EXPECT_TRUE(model.flags(model.index(0)) & Qt::ItemIsDragEnabled);
+    EXPECT_FALSE(model.flags(model.index(0)) & Qt::ItemIsDropEnabled);
+    EXPECT_TRUE(model.flags({}) & Qt::ItemIsDropEnabled);
+    EXPECT_EQ(model.supportedDropActions(), Qt::MoveAction);
+}

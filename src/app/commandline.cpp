@@ -1,0 +1,78 @@
+#include "commandline.h"
+
+#include "version.h"
+
+#include <QCommandLineParser>
+#include <QDir>
+
+namespace {
+
+const QString kUsage = QStringLiteral("Uso: zeb [--enqueue] [FILE|CARTELLA|LISTA.zbl]...\n");
+const QString kDescription = QStringLiteral(
+    "Organizzatore e lettore di file audio e video.\n"
+    "\n"
+    "I file multimediali dati sono riprodotti subito, nell'ordine dato; una cartella sta per i suoi file\n"
+    "multimediali; un file di lista (.zbl) diventa la lista corrente. Se ZEB è già aperto, li riceve lui.\n");
+
+struct Options {
+    QCommandLineOption enqueue{QStringLiteral("enqueue"),
+                               QStringLiteral("Aggiunge i file alla lista dei brani, senza riprodurli.")};
+    QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")},
+                            QStringLiteral("Mostra questo aiuto ed esce.")};
+    QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")},
+                               QStringLiteral("Mostra la versione di ZEB ed esce.")};
+
+    QList<QCommandLineOption> all() const { return {enqueue, help, version}; }
+};
+
+// One dash before a single letter, two before a word.
+QStringList dashed(const QStringList& names) {
+    QStringList written;
+    for (const QString& name : names) written.append(QLatin1String(name.size() == 1 ? "-" : "--") + name);
+    return written;
+}
+
+QString helpText(const Options& options) {
+    QString text = kUsage + kDescription + QStringLiteral("\nOpzioni:\n");
+    for (const QCommandLineOption& option : options.all()) {
+        const QString names = dashed(option.names()).join(QStringLiteral(", "));
+        text += QStringLiteral("  %1  %2\n").arg(names, -16).arg(option.description());
+    }
+    return text;
+}
+
+}  // namespace
+
+CommandLine parseCommandLine(const QStringList& arguments, const QString& workingFolder) {
+    const Options options;
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.addOptions(options.all());
+    CommandLine command;
+    if (!parser.parse(arguments)) {
+        command.exitStatus = 2;
+        // An option none of ZEB's, or one given a value ("--enqueue=1").
+        const QStringList unknown = parser.unknownOptionNames();
+        command.error = (unknown.isEmpty() ? QStringLiteral("zeb: opzione non valida\n")
+                                           : QStringLiteral("zeb: opzione sconosciuta: %1\n")
+                                                 .arg(dashed(unknown).join(QLatin1Char(' ')))) +
+                        kUsage + QStringLiteral("Altre informazioni con: zeb --help\n");
+        return command;
+    }
+    if (parser.isSet(options.help)) {
+        command.exitStatus = 0;
+        command.output = helpText(options);
+        return command;
+    }
+    if (parser.isSet(options.version)) {
+        command.exitStatus = 0;
+        command.output = QStringLiteral("zeb %1\n").arg(kZebVersion);
+        return command;
+    }
+    command.enqueue = parser.isSet(options.enqueue);
+    const QDir working(workingFolder);
+    for (const QString& path : parser.positionalArguments()) {
+        command.paths.append(QDir::cleanPath(working.absoluteFilePath(path)));
+    }
+    return command;
+}
