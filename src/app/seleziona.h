@@ -15,6 +15,7 @@ class FolderList;
 class HintLine;
 class ListFileSession;
 class MediaBrowser;
+struct Mount;
 class Picture;
 class PictureButton;
 class PlaybackSession;
@@ -61,6 +62,7 @@ protected:
 
 private:
     void buildBrowser(const Drives& drives);
+    void followMounts(const std::vector<Mount>& mounts);
     void buildButtons();
     void buildPlaylist();
     void buildHintStrip();
