@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building, running or testing ZEB needs and that are missing.
-# Usage: scripts/install-deps.sh run|test|bench
+# Usage: scripts/install-deps.sh run|test|bench|peers
 set -euo pipefail
 
 build_packages=(g++ cmake ninja-build pkgconf qt6-base-dev qt6-svg-dev qt6-qpa-plugins
@@ -11,12 +11,17 @@ test_packages=(libgtest-dev xvfb xdotool ffmpeg dbus at-spi2-core python3-pyatsp
                fuse3 python3-fusepy)
 # Benchmarks: Google Benchmark; the slow-mount benchmark's display, pointer and file system.
 bench_packages=(libbenchmark-dev xvfb xdotool fuse3 python3-fusepy)
+# bench/peers: a session bus for each program it starts.
+bench_packages+=(dbus)
+# bench/peers --install: the common desktop players it puts ZEB beside.
+peer_packages=(mpv vlc smplayer celluloid audacious qmmp strawberry totem)
 
 case "${1:-}" in
     run) wanted=("${build_packages[@]}") ;;
     test) wanted=("${build_packages[@]}" "${test_packages[@]}") ;;
     bench) wanted=("${build_packages[@]}" "${bench_packages[@]}") ;;
-    *) echo "usage: $0 run|test|bench" >&2; exit 2 ;;
+    peers) wanted=("${peer_packages[@]}") ;;
+    *) echo "usage: $0 run|test|bench|peers" >&2; exit 2 ;;
 esac
 
 missing=()
