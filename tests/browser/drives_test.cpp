@@ -91,11 +91,22 @@ TEST(Drives, FollowTheMountsThereAreNow) {
     const QString music = QStringLiteral("/home/anna/Musica"), film = QStringLiteral("/media/anna/USB/Film"),
                   series = QStringLiteral("/mnt/disco/Serie");
     const Case cases[] = {
-        {"nothing changed", {root, home, usb, disk}, {root, home, usb, disk}, {root, music, film, series}, {}},
-        {"a drive mounted", {root, home, usb, share, disk},
-         {root, home, usb, disk, share}, {root, music, film, series, share}, {}},
+        {"nothing changed",
+         {root, home, usb, disk},
+         {root, home, usb, disk},
+         {root, music, film, series},
+         {}},
+        {"a drive mounted",
+         {root, home, usb, share, disk},
+         {root, home, usb, disk, share},
+         {root, music, film, series, share},
+         {}},
         {"a drive unmounted", {root, home, disk}, {root, home, disk}, {root, music, series}, {2}},
-        {"two unmounted, one mounted", {share, root, home}, {root, home, share}, {root, music, share}, {3, 2}},
+        {"two unmounted, one mounted",
+         {share, root, home},
+         {root, home, share},
+         {root, music, share},
+         {3, 2}},
     };
     for (const Case& test : cases) {
         Drives drives({{root, root}, {home, home}, {usb, usb}, {disk, disk}}, music);
@@ -120,8 +131,9 @@ TEST(Drives, ListOfTheMountsAlwaysBeginsWithTheRootAndTheHomeFolder) {
     const std::vector<Mount> mounts = {{QStringLiteral("/"), "ext4"},
                                        {QStringLiteral("/media/USB"), "vfat"},
                                        {QStringLiteral("/run/user/1000"), "tmpfs"}};
-    const std::vector<Drives::Drive> expected = {{QStringLiteral("/"), QStringLiteral("/")},
-                                                 {QStringLiteral("/home/anna"), QStringLiteral("/home/anna")},
-                                                 {QStringLiteral("/media/USB"), QStringLiteral("/media/USB")}};
+    const std::vector<Drives::Drive> expected = {
+        {QStringLiteral("/"), QStringLiteral("/")},
+        {QStringLiteral("/home/anna"), QStringLiteral("/home/anna")},
+        {QStringLiteral("/media/USB"), QStringLiteral("/media/USB")}};
     EXPECT_EQ(Drives::listOf(mounts, QStringLiteral("/home/anna")), expected);
 }

@@ -225,8 +225,8 @@ TEST_F(MediaBrowserTest, ADriveMountedJoinsTheDriveListAndOneUnmountedLeavesItWh
     std::vector<Drives::Drive> now = drivesNow({0, 1});
     now.insert(now.begin(), jazz);
     browser.followDrives(now);
-    EXPECT_EQ(driveTexts(), (QStringList{QStringLiteral("principale"), QStringLiteral("secondo"),
-                                         QStringLiteral("jazz")}));
+    EXPECT_EQ(driveTexts(),
+              (QStringList{QStringLiteral("principale"), QStringLiteral("secondo"), QStringLiteral("jazz")}));
     EXPECT_EQ(driveList->currentIndex(), 1);
     EXPECT_FALSE(browser.isReading());
     EXPECT_EQ(browser.folder(), folders.path(QStringLiteral("Secondo/Sotto")));
