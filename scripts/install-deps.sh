@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building, running or testing ZEB needs and that are missing.
-# Usage: scripts/install-deps.sh run|test|bench|package
+# Usage: scripts/install-deps.sh run|test|bench|package|peers
 set -euo pipefail
 
 build_packages=(g++ cmake ninja-build pkgconf qt6-base-dev qt6-svg-dev qt6-qpa-plugins
@@ -21,13 +21,18 @@ test_packages+=(desktop-file-utils appstream shared-mime-info lintian "${package
 test_packages+=(playerctl)
 # Benchmarks: Google Benchmark; the slow-mount benchmark's display, pointer and file system.
 bench_packages=(libbenchmark-dev xvfb xdotool fuse3 python3-fusepy)
+# bench/peers: a session bus for each program it starts.
+bench_packages+=(dbus)
+# bench/peers --install: the common desktop players it puts ZEB beside.
+peer_packages=(mpv vlc smplayer celluloid audacious qmmp strawberry totem)
 
 case "${1:-}" in
     run) wanted=("${build_packages[@]}" "${run_packages[@]}") ;;
     test) wanted=("${build_packages[@]}" "${test_packages[@]}") ;;
     bench) wanted=("${build_packages[@]}" "${bench_packages[@]}") ;;
     package) wanted=("${build_packages[@]}" "${package_packages[@]}") ;;
-    *) echo "usage: $0 run|test|bench|package" >&2; exit 2 ;;
+    peers) wanted=("${peer_packages[@]}") ;;
+    *) echo "usage: $0 run|test|bench|package|peers" >&2; exit 2 ;;
 esac
 
 missing=()

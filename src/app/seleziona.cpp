@@ -13,6 +13,7 @@
 #include "listfilesession.h"
 #include "looks.h"
 #include "mediabrowser.h"
+#include "mountwatch.h"
 #include "openedpaths.h"
 #include "picture.h"
 #include "picturebutton.h"
@@ -27,6 +28,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDesktopServices>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -56,7 +58,9 @@ Seleziona::Seleziona(Dialogs& dialogs, QString programFolder, QString settingsPa
     setFixedSize(twipsRect(0, 0, 7575, 6720).size());
     looks::paint(this, looks::kYellow, looks::kBlue);
 
-    // One look at the mounted file systems; the browser and the chooser each keep their own folders on them.
+    // The mounted file systems, watched before the first look so that no change goes unseen; the browser and
+    // the chooser each keep their own folders on them.
+    auto* mounts = new MountWatch(this);
     const Drives drives = Drives::ofThisComputer();
     buildBrowser(drives);
     buildButtons();
@@ -65,6 +69,7 @@ Seleziona::Seleziona(Dialogs& dialogs, QString programFolder, QString settingsPa
     connectListFiles();
     Frame1 = new ChooserPanel(m_dialogs, drives, *m_listFiles, this);
     connect(Frame1, &ChooserPanel::closed, this, [this] { lockForChooser(false); });
+    connect(mounts, &MountWatch::changed, this, &Seleziona::followMounts);
     buildHints();
     connect(&m_settings, &SettingsSession::saved, this, &Seleziona::settingsSaved);
 }
@@ -85,6 +90,12 @@ void Seleziona::buildBrowser(const Drives& drives) {
                          twipsRect(3000, 120, 4470, 3600), looks::kYellow);
     m_browser = new MediaBrowser(drives, Drive1, Dir1, File1);
     connect(File1, &QListView::doubleClicked, this, &Seleziona::mediaFileDoubleClicked);
+}
+
+void Seleziona::followMounts(const std::vector<Mount>& mounts) {
+    const std::vector<Drives::Drive> drives = Drives::listOf(mounts, QDir::homePath());
+    m_browser->followDrives(drives);
+    Frame1->followDrives(drives);
 }
 
 void Seleziona::buildButtons() {

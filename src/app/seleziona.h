@@ -18,6 +18,7 @@ class FolderList;
 class HintLine;
 class ListFileSession;
 class MediaBrowser;
+struct Mount;
 class Picture;
 class PictureButton;
 class PlaybackSession;
@@ -80,6 +81,7 @@ protected:
 
 private:
     void buildBrowser(const Drives& drives);
+    void followMounts(const std::vector<Mount>& mounts);
     void buildButtons();
     void buildPlaylist();
     void buildHintStrip();

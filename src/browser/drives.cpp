@@ -31,13 +31,17 @@ Drives Drives::ofThisComputer() {
 
 Drives Drives::fromMounts(const std::vector<Mount>& mounts, const QString& home,
                           const QString& workingFolder) {
+    return Drives(listOf(mounts, home), workingFolder);
+}
+
+std::vector<Drives::Drive> Drives::listOf(const std::vector<Mount>& mounts, const QString& home) {
     std::vector<Drive> drives = {{QStringLiteral("/"), QStringLiteral("/")}, {home, home}};
     for (const Mount& mount : mounts) {
         const bool known = std::any_of(drives.begin(), drives.end(),
                                        [&](const Drive& drive) { return drive.root == mount.point; });
         if (!known && !isPseudo(mount)) drives.push_back({mount.point, mount.point});
     }
-    return Drives(std::move(drives), workingFolder);
+    return drives;
 }
 
 Drives::Drives(std::vector<Drive> drives, const QString& workingFolder) : m_drives(std::move(drives)) {
@@ -54,6 +58,29 @@ int Drives::driveOf(const QString& folder) const {
             best = i;
     }
     return best;
+}
+
+int Drives::indexOf(const QString& root) const {
+    const auto found = std::find_if(m_drives.begin(), m_drives.end(),
+                                    [&](const Drive& drive) { return drive.root == root; });
+    return found == m_drives.end() ? -1 : int(found - m_drives.begin());
+}
+
+std::vector<int> Drives::follow(const std::vector<Drive>& now) {
+    std::vector<int> gone;
+    for (int drive = int(m_drives.size()) - 1; drive >= 0; --drive) {
+        const bool there = std::find(now.begin(), now.end(), m_drives[size_t(drive)]) != now.end();
+        if (there) continue;
+        gone.push_back(drive);
+        m_drives.erase(m_drives.begin() + drive);
+        m_currentFolders.removeAt(drive);
+    }
+    for (const Drive& drive : now) {
+        if (indexOf(drive.root) >= 0) continue;
+        m_drives.push_back(drive);
+        m_currentFolders.append(drive.root);
+    }
+    return gone;
 }
 
 QStringList folderChain(const QString& root, const QString& folder) {

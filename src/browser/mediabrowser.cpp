@@ -23,14 +23,14 @@ MediaBrowser::MediaBrowser(Drives drives, QComboBox* driveList, FolderList* fold
     m_fileList->setEditTriggers(QAbstractItemView::NoEditTriggers);
     connect(m_driveList, &QComboBox::activated, this, &MediaBrowser::pickDrive);
     connect(m_folderList, &FolderList::folderOpened, this, [this](const QString& folder) {
-        read({m_folderDrive, folder, false});
+        read({m_folderRoot, folder, false});
     });
 }
 
 void MediaBrowser::pointAt(const QString& folder) {
     const int drive = std::max(0, m_drives.driveOf(folder));
     m_driveList->setCurrentIndex(drive);
-    read({drive, folder, false});
+    read({m_drives.list()[size_t(drive)].root, folder, false});
 }
 
 void MediaBrowser::setPattern(const QString& pattern) {
@@ -44,12 +44,12 @@ void MediaBrowser::reread() {
     if (m_pending) {
         read(*m_pending);
     } else if (!m_folder.isEmpty()) {
-        read({m_folderDrive, m_folder, true});
+        read({m_folderRoot, m_folder, true});
     }
 }
 
 void MediaBrowser::pickDrive(int drive) {
-    read({drive, m_drives.currentFolder(drive), true});
+    read({m_drives.list()[size_t(drive)].root, m_drives.currentFolder(drive), true});
 }
 
 void MediaBrowser::read(const Request& request) {
@@ -57,30 +57,49 @@ void MediaBrowser::read(const Request& request) {
     const quint64 id = ++m_requests;
     for (QWidget* list : std::initializer_list<QWidget*>{m_folderList, m_fileList})
         list->setCursor(Qt::BusyCursor);
-    const QString root = m_drives.list()[size_t(request.drive)].root;
-    auto work = [root, request, pattern = m_pattern]() -> std::optional<ReadFolder> {
-        if (request.orNearestParent) return readNearestFolder(root, request.folder, pattern);
+    auto work = [request, pattern = m_pattern]() -> std::optional<ReadFolder> {
+        if (request.orNearestParent) return readNearestFolder(request.root, request.folder, pattern);
         std::optional<FolderContent> content = readFolder(request.folder, pattern);
         if (!content) return std::nullopt;
         return ReadFolder{request.folder, std::move(*content)};
     };
     runInBackground(this, std::move(work),
-                    [this, id, drive = request.drive](const std::optional<ReadFolder>& folder) {
+                    [this, id, root = request.root](const std::optional<ReadFolder>& folder) {
                         if (id != m_requests) return;
                         m_pending.reset();
                         for (QWidget* list : std::initializer_list<QWidget*>{m_folderList, m_fileList})
                             list->unsetCursor();
-                        if (folder) show(drive, *folder);
+                        if (folder) show(root, *folder);
                         Q_EMIT readFinished();
                     });
 }
 
-void MediaBrowser::show(int drive, const ReadFolder& folder) {
-    m_folderDrive = drive;
+// A read whose drive has gone meanwhile was overtaken by the fall back to "/", and never shows.
+void MediaBrowser::show(const QString& root, const ReadFolder& folder) {
+    m_folderRoot = root;
     m_folder = folder.path;
-    m_drives.setCurrentFolder(drive, folder.path);
-    m_folderList->showFolder(m_drives.list()[size_t(drive)].root, folder.path, folder.content.folders);
+    m_drives.setCurrentFolder(m_drives.indexOf(root), folder.path);
+    m_folderList->showFolder(root, folder.path, folder.content.folders);
     m_files->setStringList(folder.content.files);
+}
+
+void MediaBrowser::followDrives(const std::vector<Drives::Drive>& now) {
+    const QString picked = pickedRoot();
+    for (const int drive : m_drives.follow(now)) m_driveList->removeItem(drive);
+    for (size_t drive = size_t(m_driveList->count()); drive < m_drives.list().size(); ++drive)
+        m_driveList->addItem(m_drives.list()[drive].label);
+    const bool showsAGoneDrive = !m_folder.isEmpty() && m_drives.indexOf(m_folderRoot) < 0;
+    if (m_drives.indexOf(picked) < 0 || showsAGoneDrive) {
+        m_driveList->setCurrentIndex(0);
+        pickDrive(0);
+    } else {
+        m_driveList->setCurrentIndex(m_drives.indexOf(picked));
+    }
+}
+
+QString MediaBrowser::pickedRoot() const {
+    const int picked = m_driveList->currentIndex();
+    return picked < 0 ? QString() : m_drives.list()[size_t(picked)].root;
 }
 
 QString MediaBrowser::focusedFile() const {

@@ -40,13 +40,18 @@ public:
     // The name that has the file list's focus, or nothing.
     QString focusedFile() const;
 
+    // Takes the drives there are now (see Drives::follow). When the drive picked, or the one whose folder
+    // the lists show, has gone, the lists fall back to the first drive, "/", at its current folder.
+    void followDrives(const std::vector<Drives::Drive>& now);
+
 Q_SIGNALS:
     // The latest read asked for has ended, whether it changed the lists or not.
     void readFinished();
 
 private:
+    // Drives are named by their roots, whose places in the list change as drives come and go.
     struct Request {
-        int drive;
+        QString root;
         QString folder;
         bool orNearestParent;
     };
@@ -54,14 +59,15 @@ private:
     // A drive shows its current folder, or the nearest parent of it that can still be read.
     void pickDrive(int drive);
     void read(const Request& request);
-    void show(int drive, const ReadFolder& folder);
+    void show(const QString& root, const ReadFolder& folder);
+    QString pickedRoot() const;
 
     Drives m_drives;
     QComboBox* m_driveList;
     FolderList* m_folderList;
     QListView* m_fileList;
     QStringListModel* m_files;
-    int m_folderDrive = 0;
+    QString m_folderRoot;
     QString m_folder;
     QString m_patternText;
     WildcardPattern m_pattern;

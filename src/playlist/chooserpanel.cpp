@@ -111,6 +111,10 @@ bool ChooserPanel::isWaitingOnFiles() const {
     return m_waiting || m_browser->isReading();
 }
 
+void ChooserPanel::followDrives(const std::vector<Drives::Drive>& now) {
+    m_browser->followDrives(now);
+}
+
 bool ChooserPanel::focusNextPrevChild(bool next) {
     QList<QWidget*> controls;
     for (QWidget* control :

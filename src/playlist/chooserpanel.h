@@ -27,6 +27,8 @@ public:
     void open(Azione azione);
     // True while a folder is being read, or a list file loaded, saved or deleted from here.
     bool isWaitingOnFiles() const;
+    // Takes the drives there are now, as the browser's drive list does.
+    void followDrives(const std::vector<Drives::Drive>& now);
 
 Q_SIGNALS:
     // The panel has been hidden: its list file was loaded or saved, or the user cancelled.

@@ -74,3 +74,66 @@ TEST(Drives, ComeFromTheMountTableWithoutKernelAndMemoryFileSystems) {
                                   QStringLiteral("/mnt/sshfs")}));
     EXPECT_EQ(drives.currentFolder(3), QStringLiteral("/mnt/rete/Film"));
 }
+
+// A new look at the mount table: the drives still there keep their places and their folders, the ones gone
+// leave (their old places told from the last), new ones come last, at their roots.
+TEST(Drives, FollowTheMountsThereAreNow) {
+    struct Case {
+        const char* what;
+        QStringList now;
+        QStringList roots;
+        QStringList folders;
+        std::vector<int> gone;
+    };
+    const QString root = QStringLiteral("/"), home = QStringLiteral("/home/anna"),
+                  usb = QStringLiteral("/media/anna/USB"), disk = QStringLiteral("/mnt/disco"),
+                  share = QStringLiteral("/mnt/rete");
+    const QString music = QStringLiteral("/home/anna/Musica"), film = QStringLiteral("/media/anna/USB/Film"),
+                  series = QStringLiteral("/mnt/disco/Serie");
+    const Case cases[] = {
+        {"nothing changed",
+         {root, home, usb, disk},
+         {root, home, usb, disk},
+         {root, music, film, series},
+         {}},
+        {"a drive mounted",
+         {root, home, usb, share, disk},
+         {root, home, usb, disk, share},
+         {root, music, film, series, share},
+         {}},
+        {"a drive unmounted", {root, home, disk}, {root, home, disk}, {root, music, series}, {2}},
+        {"two unmounted, one mounted",
+         {share, root, home},
+         {root, home, share},
+         {root, music, share},
+         {3, 2}},
+    };
+    for (const Case& test : cases) {
+        Drives drives({{root, root}, {home, home}, {usb, usb}, {disk, disk}}, music);
+        drives.setCurrentFolder(2, film);
+        drives.setCurrentFolder(3, series);
+        std::vector<Drives::Drive> now;
+        for (const QString& drive : test.now) now.push_back({drive, drive});
+
+        EXPECT_EQ(drives.follow(now), test.gone) << test.what;
+        QStringList roots, folders;
+        for (int drive = 0; drive < int(drives.list().size()); ++drive) {
+            roots.append(drives.list()[size_t(drive)].root);
+            folders.append(drives.currentFolder(drive));
+        }
+        EXPECT_EQ(roots, test.roots) << test.what;
+        EXPECT_EQ(folders, test.folders) << test.what;
+        EXPECT_EQ(drives.indexOf(share), int(test.roots.indexOf(share))) << test.what;
+    }
+}
+
+TEST(Drives, ListOfTheMountsAlwaysBeginsWithTheRootAndTheHomeFolder) {
+    const std::vector<Mount> mounts = {{QStringLiteral("/"), "ext4"},
+                                       {QStringLiteral("/media/USB"), "vfat"},
+                                       {QStringLiteral("/run/user/1000"), "tmpfs"}};
+    const std::vector<Drives::Drive> expected = {
+        {QStringLiteral("/"), QStringLiteral("/")},
+        {QStringLiteral("/home/anna"), QStringLiteral("/home/anna")},
+        {QStringLiteral("/media/USB"), QStringLiteral("/media/USB")}};
+    EXPECT_EQ(Drives::listOf(mounts, QStringLiteral("/home/anna")), expected);
+}

