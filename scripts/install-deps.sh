@@ -17,8 +17,8 @@ test_packages=(libgtest-dev xvfb xdotool ffmpeg dbus at-spi2-core python3-pyatsp
 # Wayland compositor to run ZEB under.
 test_packages+=(desktop-file-utils appstream shared-mime-info lintian "${package_packages[@]}" weston
                 "${run_packages[@]}")
-# The media-controls test: a media controller of the desktop's own.
-test_packages+=(playerctl)
+# The media-controls tests: gdbus, and a media controller of the desktop's own.
+test_packages+=(libglib2.0-bin playerctl)
 # Benchmarks: Google Benchmark; the slow-mount benchmark's display, pointer and file system.
 bench_packages=(libbenchmark-dev xvfb xdotool fuse3 python3-fusepy)
 # bench/peers: a session bus for each program it starts.

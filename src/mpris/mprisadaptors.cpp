@@ -23,9 +23,12 @@ QStringList MprisRootAdaptor::supportedUriSchemes() const {
 
 // The types the desktop entry offers ZEB for.
 QStringList MprisRootAdaptor::supportedMimeTypes() const {
-    return {QStringLiteral("audio/mpeg"),      QStringLiteral("audio/x-wav"),
-            QStringLiteral("audio/vnd.wave"),  QStringLiteral("video/quicktime"),
-            QStringLiteral("video/x-msvideo"), QStringLiteral("audio/x-ms-wma")};
+    return {QStringLiteral("audio/mpeg"), QStringLiteral("audio/x-wav"), QStringLiteral("audio/vnd.wave"),
+            QStringLiteral("audio/ogg"), QStringLiteral("audio/x-vorbis+ogg"), QStringLiteral("audio/x-ms-wma"),
+            QStringLiteral("audio/mp4"), QStringLiteral("audio/x-m4a"), QStringLiteral("audio/aac"),
+            QStringLiteral("video/x-msvideo"), QStringLiteral("video/mp4"), QStringLiteral("video/x-matroska"),
+            QStringLiteral("video/quicktime"), QStringLiteral("video/mpeg"), QStringLiteral("video/x-ms-wmv"),
+            QStringLiteral("application/x-zeb-list")};
 }
 
 void MprisRootAdaptor::Raise() {

@@ -70,8 +70,11 @@ def root_interface():
     for name, value in expected.items():
         if get(name, 'org.mpris.MediaPlayer2') != value:
             fail('%s is %r, not %r' % (name, get(name, 'org.mpris.MediaPlayer2'), value))
-    if 'audio/mpeg' not in get('SupportedMimeTypes', 'org.mpris.MediaPlayer2'):
-        fail('the MIME types leave out MP3')
+    entry = os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', '..', 'resources', 'zeb.desktop')
+    offered = next(line for line in open(entry) if line.startswith('MimeType='))[len('MimeType='):]
+    if get('SupportedMimeTypes', 'org.mpris.MediaPlayer2') != offered.strip().strip(';').split(';'):
+        fail('the MIME types are not those of the desktop entry: %r' % get('SupportedMimeTypes',
+                                                                           'org.mpris.MediaPlayer2'))
 
 
 def driven_with_gdbus(folder, list_file):
