@@ -2,7 +2,7 @@
 # Installs what is missing, then runs every stage of the tests and exits non-zero on any failure:
 #  1. unit, widget, real-playback, installation and end-to-end tests, built with warnings as errors;
 #  2. the same tests built with AddressSanitizer and UndefinedBehaviorSanitizer;
-#  3. the list-file and settings-file readers fuzzed with libFuzzer, 30 seconds each.
+#  3. the list-file and settings-file readers fuzzed with libFuzzer, 20 seconds each.
 set -euo pipefail
 cd "$(dirname "$0")"
 scripts/install-deps.sh test
@@ -16,7 +16,7 @@ echo "== 2. tests under AddressSanitizer and UndefinedBehaviorSanitizer"
 # One translation unit per target and line tables only: the second build of everything stays short.
 # (Test fixtures in anonymous namespaces are fine when their files are compiled together.)
 cmake -S . -B build/sanitize -G Ninja -DCMAKE_BUILD_TYPE= -DCMAKE_CXX_FLAGS="-g1 -Wno-subobject-linkage" -DCMAKE_UNITY_BUILD=ON \
-    -DZEB_WARNINGS_AS_ERRORS=ON -DZEB_TESTS=ON -DZEB_SANITIZE=ON -DZEB_SOAK_SECONDS=60
+    -DZEB_WARNINGS_AS_ERRORS=ON -DZEB_TESTS=ON -DZEB_SANITIZE=ON -DZEB_SOAK_SECONDS=45
 cmake --build build/sanitize
 # The end-to-end run draws no picture here: the system's OpenGL driver keeps memory to the end of the
 # process, in a library already unloaded when the leak checker looks, so none of it could be told apart.
@@ -25,4 +25,4 @@ ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 QT_XCB_GL_INTEGRATI
     ctest --test-dir build/sanitize --output-on-failure --timeout 300 -j 2 -E '^(installation|package)$'
 
 echo "== 3. fuzzing"
-tests/fuzz/run.sh 30
+tests/fuzz/run.sh 20
