@@ -68,7 +68,7 @@ xdotool key f; sleep 1
 click 124 557         # "Scala" (the viewer stands at 100, 100)
 sleep 0.5
 shoot viewer-stretched '\[ZEB\]'
-xdotool key space mousemove 180 180 click 3; sleep 0.5   # paused, the context menu over the picture
+xdotool mousemove 180 180 click 3; sleep 0.5   # the context menu over the picture
 import -window root -crop 480x500+100+100 "$out/viewer-menu.png"
 xdotool key Escape; sleep 0.3
 click 432 559         # "Esci"

@@ -169,10 +169,17 @@ def run(work):
     space_keeps_its_meaning_on_scala()
     windowed = full_screen_and_back()
 
-    # Left full screen, the viewer's place written at exit is the one it has in a window.
+    # Space on "Esci" leaves playback, full screen as it is; the viewer's place written at exit is then
+    # the one it has in a window.
     key('f')
     wait_for_geometry(SCREEN, 'full screen before the exit')
-    request_close(VIEWER)
+    esci = find('Esci', 'push button', window_titled(VIEWER))
+    key('Tab')
+    if not state(esci, pyatspi.STATE_FOCUSED):
+        fail('Tab from Scala did not give Esci the keyboard')
+    key('space')
+    wait_for('the viewer hidden', lambda: not subprocess.run(
+        ['xdotool', 'search', '--onlyvisible', '--name', '^\\[ZEB\\] clip$'], capture_output=True).stdout, 5)
     request_close('ZEB')
     answer_question('Sì')
     zeb.wait_for_exit()
