@@ -61,9 +61,16 @@ shoot chooser
 click 375 382         # its cancel button
 xdotool mousemove 200 320 click --repeat 2 --delay 80 1; sleep 2   # play the video, the sixth entry
 shoot viewer '\[ZEB\]'
+viewer=$(xdotool search --onlyvisible --pid "$pid" --name '\[ZEB\]' | tail -n 1)
+xdotool windowfocus --sync "$viewer" key f; sleep 1   # full screen, and back
+shoot viewer-fullscreen '\[ZEB\]'
+xdotool key f; sleep 1
 click 124 557         # "Scala" (the viewer stands at 100, 100)
 sleep 0.5
 shoot viewer-stretched '\[ZEB\]'
+xdotool mousemove 180 180 click 3; sleep 0.5   # the context menu over the picture
+import -window root -crop 480x500+100+100 "$out/viewer-menu.png"
+xdotool key Escape; sleep 0.3
 click 432 559         # "Esci"
 click 32 394          # settings button
 shoot settings-window

@@ -395,7 +395,8 @@ SettingsRecord Seleziona::currentSettings() {
     SettingsRecord record;
     record.currentListFile = attuale();
     configura().store(record);
-    record.viewer = {pixelsToTwips(visore().x()), pixelsToTwips(visore().y())};
+    const QPoint viewer = visore().windowedPosition();
+    record.viewer = {pixelsToTwips(viewer.x()), pixelsToTwips(viewer.y())};
     record.main = {pixelsToTwips(x()), pixelsToTwips(y())};
     record.scala = visore().scala();
     return record;

@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QSlider>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -15,13 +16,26 @@ namespace {
 
 // The volume the player starts at: -5.5 dB, as the Windows component's -550.
 constexpr int kStartVolume = 81;
-// The seek bar counts tenths of a second; its arrow keys move by 5 seconds, Page Up and Down by 30.
+// Left and Right seek by 5 seconds, with Shift by 60; the seek bar's Page Up and Down by 30. The bar
+// counts tenths of a second.
+constexpr double kSeekShort = 5;
+constexpr double kSeekLong = 60;
 constexpr int kSeekSteps = 10;
-constexpr int kSeekArrowStep = 5 * kSeekSteps;
+constexpr int kSeekArrowStep = int(kSeekShort) * kSeekSteps;
 constexpr int kSeekPageStep = 30 * kSeekSteps;
+constexpr int kVolumeStep = 5;
 
 QIcon icon(const QString& picture) {
     return QIcon(renderPicture(QStringLiteral(":/pictures/%1.svg").arg(picture), QSize(16, 16), 2));
+}
+
+// An action of the player whose keys work wherever the keyboard is in the viewer window; the context
+// menu shows them beside it.
+QAction* keyedAction(const QString& text, const QList<QKeySequence>& keys, QObject* parent) {
+    auto* action = new QAction(text, parent);
+    action->setShortcuts(keys);
+    action->setShortcutContext(Qt::WindowShortcut);
+    return action;
 }
 
 QToolButton* controlButton(QAction* action, QWidget* parent) {
@@ -49,24 +63,7 @@ MediaPlayer::MediaPlayer(PlayerModule& module, PlayerBackend::Options options, Q
 MediaPlayer::~MediaPlayer() = default;
 
 void MediaPlayer::buildControls() {
-    m_playPause = new QAction(m_playIcon, QStringLiteral("Riproduci / Pausa"), this);
-    m_playPause->setObjectName(QStringLiteral("playPause"));
-    m_stop = new QAction(icon(QStringLiteral("player_stop")), QStringLiteral("Ferma"), this);
-    auto* louder = new QAction(QStringLiteral("Alza il volume"), this);
-    auto* softer = new QAction(QStringLiteral("Abbassa il volume"), this);
-    m_mute = new QAction(icon(QStringLiteral("player_volume")), QStringLiteral("Muto"), this);
-    m_mute->setCheckable(true);
-    connect(m_playPause, &QAction::triggered, this, &MediaPlayer::togglePause);
-    connect(m_stop, &QAction::triggered, this, &MediaPlayer::stop);
-    connect(louder, &QAction::triggered, this, [this] { changeVolume(+5); });
-    connect(softer, &QAction::triggered, this, [this] { changeVolume(-5); });
-    connect(m_mute, &QAction::toggled, this, [this](bool muted) {
-        if (m_backend) m_backend->setMuted(muted);
-    });
-    auto* separator = new QAction(this);
-    separator->setSeparator(true);
-    addActions({m_playPause, m_stop, separator, louder, softer, m_mute});
-    setContextMenuPolicy(Qt::ActionsContextMenu);
+    buildActions();
 
     m_screen = new QWidget(this);
     m_screen->setAutoFillBackground(true);
@@ -86,6 +83,8 @@ void MediaPlayer::buildControls() {
     });
     m_status = new QLabel(this);
     m_status->setObjectName(QStringLiteral("status"));
+    // A long name is cut at the player's edge rather than widening the player.
+    m_status->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(controlButton(m_playPause, this));
@@ -100,6 +99,42 @@ void MediaPlayer::buildControls() {
     m_layout->addWidget(m_seekBar);
     m_layout->addLayout(buttons);
     m_layout->addWidget(m_status);
+}
+
+void MediaPlayer::buildActions() {
+    m_playPause = keyedAction(QStringLiteral("Riproduci / Pausa"), {Qt::Key_Space}, this);
+    m_playPause->setIcon(m_playIcon);
+    m_playPause->setObjectName(QStringLiteral("playPause"));
+    m_stop = new QAction(icon(QStringLiteral("player_stop")), QStringLiteral("Ferma"), this);
+    auto* back = keyedAction(QStringLiteral("Indietro di 5 s"), {Qt::Key_Left}, this);
+    auto* forward = keyedAction(QStringLiteral("Avanti di 5 s"), {Qt::Key_Right}, this);
+    auto* longBack = keyedAction(QStringLiteral("Indietro di 60 s"), {Qt::SHIFT | Qt::Key_Left}, this);
+    auto* longForward = keyedAction(QStringLiteral("Avanti di 60 s"), {Qt::SHIFT | Qt::Key_Right}, this);
+    auto* louder = keyedAction(QStringLiteral("Alza il volume"), {Qt::Key_Up}, this);
+    auto* softer = keyedAction(QStringLiteral("Abbassa il volume"), {Qt::Key_Down}, this);
+    m_mute = keyedAction(QStringLiteral("Muto"), {Qt::Key_M}, this);
+    m_mute->setIcon(icon(QStringLiteral("player_volume")));
+    m_mute->setCheckable(true);
+    connect(m_playPause, &QAction::triggered, this, &MediaPlayer::togglePause);
+    connect(m_stop, &QAction::triggered, this, &MediaPlayer::stop);
+    connect(back, &QAction::triggered, this, [this] { seekBy(-kSeekShort); });
+    connect(forward, &QAction::triggered, this, [this] { seekBy(kSeekShort); });
+    connect(longBack, &QAction::triggered, this, [this] { seekBy(-kSeekLong); });
+    connect(longForward, &QAction::triggered, this, [this] { seekBy(kSeekLong); });
+    connect(louder, &QAction::triggered, this, [this] { changeVolume(kVolumeStep); });
+    connect(softer, &QAction::triggered, this, [this] { changeVolume(-kVolumeStep); });
+    connect(m_mute, &QAction::toggled, this, [this](bool muted) {
+        if (m_backend) m_backend->setMuted(muted);
+    });
+    addActions({m_playPause, m_stop, separator(), back, forward, longBack, longForward, separator(), louder,
+                softer, m_mute, separator()});
+    setContextMenuPolicy(Qt::ActionsContextMenu);
+}
+
+QAction* MediaPlayer::separator() {
+    auto* line = new QAction(this);
+    line->setSeparator(true);
+    return line;
 }
 
 // Every move by the user seeks: a drag, a click on the groove, a key, the wheel. The moves that follow
@@ -178,6 +213,10 @@ void MediaPlayer::setVolume(int percent) {
     m_volume->setValue(percent);
 }
 
+void MediaPlayer::seekBy(double seconds) {
+    seek(m_state.position() + seconds);
+}
+
 void MediaPlayer::togglePause() {
     m_state.togglePause();
     showStatus();
@@ -207,6 +246,15 @@ void MediaPlayer::fileEnded(TrackEnd end, const QString& error) {
             Q_EMIT couldNotPlay(error);
             break;
     }
+}
+
+// A double-click on the picture; the controls take their own.
+void MediaPlayer::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (m_screen->geometry().contains(event->position().toPoint())) {
+        Q_EMIT pictureDoubleClicked();
+        return;
+    }
+    QWidget::mouseDoubleClickEvent(event);
 }
 
 void MediaPlayer::positionChanged(double seconds) {

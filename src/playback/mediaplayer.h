@@ -45,11 +45,18 @@ Q_SIGNALS:
     void changed();
     // A seek, the user's or the program's, has moved the position there.
     void seeked(double seconds);
+    void pictureDoubleClicked();
+
+protected:
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
     void buildControls();
+    void buildActions();
+    QAction* separator();
     void buildSeekBar();
     bool ensureBackend();
+    void seekBy(double seconds);
     void togglePause();
     void changeVolume(int step);
     void showStatus();

@@ -92,6 +92,13 @@ bool PlayerState::pressPauses() const {
     return (m_phase == Phase::Loading || m_phase == Phase::Started) && !m_paused;
 }
 
+// "Artist – Title" when the tags tell both, the title alone when they tell only it, else the file's name.
+QString PlayerState::shownName() const {
+    if (m_tags.title.isEmpty()) return QFileInfo(m_path).fileName();
+    if (m_tags.artist.isEmpty()) return m_tags.title;
+    return QStringLiteral("%1 – %2").arg(m_tags.artist, m_tags.title);
+}
+
 QString PlayerState::statusText() const {
     QString state;
     switch (shown()) {
@@ -111,7 +118,7 @@ QString PlayerState::statusText() const {
             state = QStringLiteral("Errore: %1").arg(m_error);
             break;
     }
-    const QString name = QFileInfo(m_path).fileName();
+    const QString name = shownName();
     const QString times = QStringLiteral("%1 / %2").arg(clock(m_position), clock(m_duration));
     return name.isEmpty() ? state : QStringLiteral("%1 — %2 — %3").arg(name, times, state);
 }

@@ -37,7 +37,9 @@ public:
     Shown shown() const;
     // Whether play/pause pauses now, rather than plays.
     bool pressPauses() const;
-    // The file's name, the position and the duration, and the state: "a.mp3 — 1:05 / 3:20 — In pausa".
+    // What the file is called: from its tags, else its file name.
+    QString shownName() const;
+    // The name, the position and the duration, and the state: "a.mp3 — 1:05 / 3:20 — In pausa".
     QString statusText() const;
 
     // Counts the files set, so that each load is told from the one before, the same file's included.

@@ -7,6 +7,7 @@
 class MediaPlayer;
 class Outline;
 class PlayerModule;
+class QAction;
 class QCheckBox;
 class QPushButton;
 
@@ -23,8 +24,12 @@ public:
     void setScala(bool ticked);
     // The caption names the track playing.
     void showTrackName(const QString& displayName);
-    // Sizes the window around the player's current size.
+    // Sizes the window around the player's current size; nothing in full screen, which stays until the
+    // user leaves it, across tracks and while the viewer is hidden.
     void fitAroundPlayer();
+    // Where the window stands when not full screen.
+    QPoint windowedPosition() const;
+    void toggleFullScreen();
 
 Q_SIGNALS:
     // "Esci", or the window's close box: playback is to end.
@@ -33,10 +38,19 @@ Q_SIGNALS:
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void buildFullScreenActions();
+    bool fullScreen() const;
+    void leaveFullScreen();
+    void setFullScreenShown(bool shown);
+
     MediaPlayer* MediaPlayer1;
     Outline* Shape1;
     QCheckBox* Check3;
     QPushButton* Command2;
+    QAction* m_fullScreen;
+    QAction* m_leaveFullScreen;
+    QRect m_windowedGeometry;
 };

@@ -13,11 +13,13 @@ void PrintTo(PlayerState::Shown shown, std::ostream* out) {
 namespace {
 
 using Shown = PlayerState::Shown;
+using namespace Qt::StringLiterals;
 
 // Plays steps, separated by spaces, through the state and a fake player. The intents: "file" sets
 // /m/a.mp3, "play", "press" (play/pause), "stop". The player's notifications: "restart" (playback starts,
 // after loading or a seek), "echo" (it reports the pause flag it was last set to), "paused" (it pauses by
-// itself), "end", "empty" (played nothing), "fail", "pos=S" and "dur=S" in seconds.
+// itself), "end", "empty" (played nothing), "fail", "pos=S" and "dur=S" in seconds, "tagged" (it reads an
+// artist and a title from the file's tags), "titled" (a title alone).
 void play(PlayerState& state, FakePlayerBackend& player, const QString& steps) {
     for (const QString& step : steps.split(u' ', Qt::SkipEmptyParts)) {
         const double seconds = step.section(u'=', 1).toDouble();
@@ -33,6 +35,8 @@ void play(PlayerState& state, FakePlayerBackend& player, const QString& steps) {
         if (step == u"fail") state.fileEnded(TrackEnd::CouldNotPlay, QStringLiteral("formato sconosciuto"));
         if (step.startsWith(u"pos=")) state.positionChanged(seconds);
         if (step.startsWith(u"dur=")) state.durationChanged(seconds);
+        if (step == u"tagged") state.tagsChanged({{u"artist"_s, u"Mina"_s}, {u"title"_s, u"Parole"_s}});
+        if (step == u"titled") state.tagsChanged({{u"TITLE"_s, u"Parole"_s}});
     }
 }
 
@@ -72,6 +76,11 @@ TEST(PlayerState, TheStateShownFollowsTheIntentsAndThePlayer) {
         // A start reported after a stop belongs to the stopped file.
         {"file play stop restart", Shown::Stopped, "a.mp3 — 0:00 / 0:00 — Fermo", false, 1},
         {"press", Shown::Stopped, "Fermo", true, 0},
+        // The name is the tags' when they have one, and the file's again for the next file.
+        {"file play restart tagged pos=5", Shown::Playing, "Mina – Parole — 0:05 / 0:00 — In riproduzione",
+         false, 1},
+        {"file play restart titled press echo", Shown::Paused, "Parole — 0:00 / 0:00 — In pausa", true, 1},
+        {"file play restart tagged end file", Shown::Loading, "a.mp3 — 0:00 / 0:00 — Caricamento", true, 2},
     };
     for (const auto& row : cases) {
         FakePlayerBackend player;
