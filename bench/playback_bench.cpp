@@ -195,6 +195,7 @@ int main(int argc, char* argv[]) {
     const FirstPlay withoutIntent = medianFirstPlay(false);
     Rig rig;
     theRig = &rig;
+    // The module loaded here: the plays timed below are the later ones of a run.
     rig.playAllUntilStarted();
     return runBenchmarks(argc, argv, [withIntent, withoutIntent](const Figures& figures) {
         std::printf("First play of a run, median of %d fresh runs:\n", kFirstPlayRuns);
