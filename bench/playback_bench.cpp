@@ -1,6 +1,10 @@
 // Playback: from play-all to the sound starting, and from the end of one track to the start of the next.
 // The player is the real module over libmpv, with a silent audio output that keeps real time. Without the
 // module, or when a file does not play, the program ends at once with the reason.
+//
+// The first play of a run is measured in runs of its own: this program started again with --first-play,
+// with or without a sign of intent ahead of the play (the module loaded ahead, as the pointer coming over
+// play-all starts it, then a person's pause before the click).
 #include "figures.h"
 #include "mediaplayer.h"
 #include "quietplayer.h"
@@ -10,8 +14,12 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
+#include <QThread>
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace {
@@ -123,18 +131,82 @@ void nextTrackAfterEnd(benchmark::State& state) {
 }
 BENCHMARK(nextTrackAfterEnd)->UseManualTime()->Iterations(10)->Unit(benchmark::kMillisecond);
 
+// A pointer comes to rest on a button and the click follows about a third of a second later.
+constexpr unsigned long kHoverBeforeClickMilliseconds = 300;
+constexpr int kFirstPlayRuns = 7;
+
+// The resident memory of this process, in MiB.
+double residentMiB() {
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly)) return std::nan("");
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:")) return line.mid(6).trimmed().split(' ').first().toDouble() / 1024;
+    }
+    return std::nan("");
+}
+
+// One run's first play, in milliseconds, and the memory before it and after the module was loaded ahead.
+int firstPlayRun(bool intent) {
+    Rig rig;
+    const double idle = residentMiB();
+    if (intent) {
+        rig.module.preload();
+        QThread::msleep(kHoverBeforeClickMilliseconds);
+    }
+    const double preloaded = residentMiB();
+    std::printf("%f %f %f\n", rig.playAllUntilStarted() * 1000, idle, preloaded);
+    return 0;
+}
+
+struct FirstPlay {
+    double milliseconds;
+    double idleMiB;
+    double preloadedMiB;
+};
+
+// The median of fresh runs of this program.
+FirstPlay medianFirstPlay(bool intent) {
+    std::vector<FirstPlay> runs;
+    for (int run = 0; run < kFirstPlayRuns; ++run) {
+        QProcess child;
+        child.start(
+            QCoreApplication::applicationFilePath(),
+            {QStringLiteral("--first-play=") + (intent ? QStringLiteral("intent") : QStringLiteral("none"))});
+        if (!child.waitForFinished(30000) || child.exitCode() != 0)
+            fail(QStringLiteral("a first-play run failed"));
+        const QList<QByteArray> figures = child.readAllStandardOutput().trimmed().split(' ');
+        if (figures.size() != 3) fail(QStringLiteral("a first-play run printed no figures"));
+        runs.push_back({figures[0].toDouble(), figures[1].toDouble(), figures[2].toDouble()});
+    }
+    std::sort(runs.begin(), runs.end(),
+              [](const FirstPlay& a, const FirstPlay& b) { return a.milliseconds < b.milliseconds; });
+    return runs[runs.size() / 2];
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
+    const QString mode = argc > 1 ? QString::fromUtf8(argv[1]) : QString();
+    if (mode.startsWith(QStringLiteral("--first-play=")))
+        return firstPlayRun(mode.endsWith(QStringLiteral("intent")));
+    const FirstPlay withIntent = medianFirstPlay(true);
+    const FirstPlay withoutIntent = medianFirstPlay(false);
     Rig rig;
     theRig = &rig;
-    // The very first play also loads the player module and libmpv.
-    const double firstPlay = rig.playAllUntilStarted() * 1000;
-    return runBenchmarks(argc, argv, [firstPlay](const Figures& figures) {
-        std::printf("%-60s %10.2f ms\n", "First play-all of the run, loading libmpv, until sound starts",
-                    firstPlay);
+    // The module loaded here: the plays timed below are the later ones of a run.
+    rig.playAllUntilStarted();
+    return runBenchmarks(argc, argv, [withIntent, withoutIntent](const Figures& figures) {
+        std::printf("First play of a run, median of %d fresh runs:\n", kFirstPlayRuns);
+        Figures::verdict("First play-all after a sign of intent, until sound starts", withIntent.milliseconds,
+                         "ms", 100);
+        std::printf("%-60s %10.2f ms\n", "First play-all with no sign ahead (loads libmpv on the click)",
+                    withoutIntent.milliseconds);
+        std::printf("%-60s %10.2f MiB\n", "Resident memory of this program, no sign of intent",
+                    withIntent.idleMiB);
+        std::printf("%-60s %10.2f MiB (+%.1f)\n", "The same once the module was loaded ahead",
+                    withIntent.preloadedMiB, withIntent.preloadedMiB - withIntent.idleMiB);
         Figures::verdict("Play-all until sound starts",
                          figures.milliseconds("playAllUntilStarted/iterations:20/manual_time"), "ms", 100);
         Figures::verdict("End of one track to the start of the next",

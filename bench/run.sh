@@ -9,5 +9,7 @@ for benchmark in playlist_bench browser_bench playback_bench; do
     echo "== $benchmark"
     "build/bench/$benchmark"
 done
+echo "== preload_rss"
+bench/preload_rss.sh build/bench/zeb
 echo "== slowmount"
 bench/slowmount.sh build/bench/zeb

@@ -18,6 +18,8 @@
 #include "picture.h"
 #include "picturebutton.h"
 #include "playbacksession.h"
+#include "playermodule.h"
+#include "playintent.h"
 #include "playlistmodel.h"
 #include "playlistview.h"
 #include "splash.h"
@@ -71,6 +73,7 @@ Seleziona::Seleziona(Dialogs& dialogs, QString programFolder, QString settingsPa
     connect(Frame1, &ChooserPanel::closed, this, [this] { lockForChooser(false); });
     connect(mounts, &MountWatch::changed, this, &Seleziona::followMounts);
     buildHints();
+    watchPlayIntent();
     connect(&m_settings, &SettingsSession::saved, this, &Seleziona::settingsSaved);
 }
 
@@ -209,6 +212,22 @@ void Seleziona::buildHints() {
     m_hints->watch(this);
 }
 
+// Loading the player module takes long enough to be seen on the first play: it is loaded ahead, in the
+// background, as soon as a play looks near. Not at start-up, whose memory it would double.
+void Seleziona::watchPlayIntent() {
+    auto* intent = new PlayIntent(this);
+    intent->watch(Command4);
+    intent->watch(List2);
+    connect(intent, &PlayIntent::shown, this, &Seleziona::preparePlayer);
+    connect(File1->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+        if (configura().clicco() != 0) preparePlayer();
+    });
+}
+
+void Seleziona::preparePlayer() {
+    m_playerModule.preload();
+}
+
 // The window shows at once; the folder and the last list file fill it as they are read.
 void Seleziona::load() {
     // The pattern is set before the folder so that the folder is read once. Asking the settings window
@@ -220,6 +239,9 @@ void Seleziona::load() {
     m_hints->showIdle();
     show();
     if (!attuale().isEmpty()) m_listFiles->load(attuale());
+    // The list of the last run comes back by itself; a list loaded afterwards is the user's choice.
+    m_listFiles->whenLoaded(
+        [this] { connect(m_listFiles, &ListFileSession::loaded, this, &Seleziona::preparePlayer); });
 }
 
 const QString& Seleziona::attuale() const {
@@ -233,6 +255,7 @@ bool Seleziona::isWaitingOnFiles() const {
 
 // One set of paths at a time, so that they reach the playlist in the order they were handed over.
 void Seleziona::openPaths(const QStringList& paths, bool enqueue) {
+    if (!enqueue) preparePlayer();
     m_pathsToOpen.push_back({paths, enqueue});
     if (m_pathsToOpen.size() == 1) sortOutNextPaths();
 }

@@ -86,6 +86,8 @@ private:
     void buildPlaylist();
     void buildHintStrip();
     void buildHints();
+    void watchPlayIntent();
+    void preparePlayer();
     void applySettings(const SettingsRecord& record);
     SettingsRecord currentSettings();
     void stopViewer();

@@ -1,21 +1,54 @@
 #include "playermodule.h"
 
+#include "background.h"
+
+#include <QCoreApplication>
 #include <QGuiApplication>
+#include <QPluginLoader>
+
+#include <memory>
 
 PlayerBackend::Options defaultPlayerOptions() {
     const QString platform = QGuiApplication::platformName();
     return {platform != QLatin1String("offscreen") && platform != QLatin1String("minimal"), {}};
 }
 
-PlayerModule::PlayerModule(const QString& path) : m_loader(path) {}
+namespace {
 
-PlayerModule::PlayerModule(PlayerBackendFactory& factory) : m_tried(true), m_factory(&factory) {}
+// The plugin's object is made on the loading thread; it is handed to the application's thread, where the
+// players are made.
+PlayerModule::Loaded loadPlugin(QPluginLoader& plugin) {
+    QObject* instance = plugin.instance();
+    if (instance && QCoreApplication::instance())
+        instance->moveToThread(QCoreApplication::instance()->thread());
+    auto* factory = qobject_cast<PlayerBackendFactory*>(instance);
+    return {factory, factory ? QString() : plugin.errorString()};
+}
+
+}  // namespace
+
+PlayerModule::PlayerModule(const QString& path)
+    : m_loader([plugin = std::make_shared<QPluginLoader>(path)] { return loadPlugin(*plugin); }) {}
+
+PlayerModule::PlayerModule(PlayerBackendFactory& factory) : m_loaded(Loaded{&factory, {}}) {}
+
+PlayerModule::PlayerModule(Loader loader) : m_loader(std::move(loader)) {}
+
+PlayerModule::~PlayerModule() {
+    m_loading.waitForFinished();
+}
+
+void PlayerModule::preload() {
+    if (isLoadStarted()) return;
+    m_loading = QtConcurrent::run(fileSystemThreads(), m_loader);
+}
 
 PlayerBackendFactory* PlayerModule::factory(QString* error) {
-    if (!std::exchange(m_tried, true)) {
-        m_factory = qobject_cast<PlayerBackendFactory*>(m_loader.instance());
-        if (!m_factory) m_error = m_loader.errorString();
+    if (!m_loaded) {
+        preload();
+        m_loaded = m_loading.result();
+        m_loading = {};
     }
-    if (!m_factory) *error = m_error;
-    return m_factory;
+    if (!m_loaded->factory) *error = m_loaded->error;
+    return m_loaded->factory;
 }

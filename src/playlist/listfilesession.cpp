@@ -39,6 +39,7 @@ void ListFileSession::load(const QString& path) {
             }
             m_playlist.replace(*tracks);
             becomeCurrent(path);
+            Q_EMIT loaded();
         });
     m_loading = true;
 }

@@ -42,6 +42,8 @@ Q_SIGNALS:
     void captionChanged(const QString& caption);
     void notAListFile(const QString& path);
     void saveFailed(const QString& path);
+    // A list file has taken the playlist's place.
+    void loaded();
     void removeFailed(const QString& path);
     void removed(const QString& path);
     void finished();

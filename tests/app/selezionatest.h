@@ -44,8 +44,10 @@ protected:
         return record;
     }
 
-    Seleziona& start() {
-        m_window = std::make_unique<Seleziona>(dialogs, programFolder(), settingsPath(), m_playerModule,
+    Seleziona& start() { return startWith(m_playerModule); }
+
+    Seleziona& startWith(PlayerModule& playerModule) {
+        m_window = std::make_unique<Seleziona>(dialogs, programFolder(), settingsPath(), playerModule,
                                                quietFastPlayer());
         m_window->load();
         settle();

@@ -1,0 +1,62 @@
+// The player module loaded ahead of the first play, through a fake loader.
+#include "playermodule.h"
+#include "countingplayerloader.h"
+#include "mediaplayer.h"
+#include "waituntil.h"
+
+#include <gtest/gtest.h>
+
+TEST(PlayerModuleTest, NothingIsLoadedUntilAskedFor) {
+    CountingPlayerLoader counting;
+    {
+        PlayerModule module(counting.loader());
+        EXPECT_FALSE(module.isLoadStarted());
+    }
+    EXPECT_EQ(counting.loads, 0);
+}
+
+// A play asked while the load runs waits for it, and gets what it loaded.
+TEST(PlayerModuleTest, APreloadRunsOnceOffTheUserInterfaceThread) {
+    CountingPlayerLoader counting;
+    counting.delayMilliseconds = 100;
+    PlayerModule module(counting.loader());
+    module.preload();
+    module.preload();
+    EXPECT_TRUE(module.isLoadStarted());
+    ASSERT_TRUE(waitUntil([&counting] { return counting.loads > 0; }));
+    QString error;
+    EXPECT_EQ(module.factory(&error), &counting.factory);
+    module.preload();
+    EXPECT_EQ(module.factory(&error), &counting.factory);
+    EXPECT_EQ(counting.loads, 1);
+    EXPECT_NE(counting.thread.load(), QThread::currentThread());
+    EXPECT_TRUE(error.isEmpty());
+}
+
+TEST(PlayerModuleTest, WithoutAPreloadTheFirstPlayLoadsOnce) {
+    CountingPlayerLoader counting;
+    PlayerModule module(counting.loader());
+    QString error;
+    EXPECT_EQ(module.factory(&error), &counting.factory);
+    EXPECT_EQ(module.factory(&error), &counting.factory);
+    EXPECT_EQ(counting.loads, 1);
+}
+
+// The player says nothing of a failed preload until a file is to play; then it tells why, once.
+TEST(PlayerModuleTest, AFailedPreloadIsReportedOnlyOnPlay) {
+    CountingPlayerLoader counting;
+    counting.failure = QStringLiteral("libmpv.so.2: cannot open shared object file");
+    PlayerModule module(counting.loader());
+    MediaPlayer player(module, {}, nullptr);
+    QStringList reasons;
+    QObject::connect(&player, &MediaPlayer::unavailable,
+                     [&reasons](const QString& reason) { reasons.append(reason); });
+    module.preload();
+    ASSERT_TRUE(waitUntil([&counting] { return counting.loads > 0; }));
+    EXPECT_FALSE(waitUntil([&reasons] { return !reasons.isEmpty(); }, 200));
+
+    player.setFile(QStringLiteral("/m/a.mp3"));
+    ASSERT_TRUE(waitUntil([&reasons] { return !reasons.isEmpty(); }));
+    EXPECT_EQ(reasons, QStringList{counting.failure});
+    EXPECT_EQ(counting.loads, 1);
+}
