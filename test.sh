@@ -16,7 +16,7 @@ echo "== 2. tests under AddressSanitizer and UndefinedBehaviorSanitizer"
 # One translation unit per target and line tables only: the second build of everything stays short.
 # (Test fixtures in anonymous namespaces are fine when their files are compiled together.)
 cmake -S . -B build/sanitize -G Ninja -DCMAKE_BUILD_TYPE= -DCMAKE_CXX_FLAGS="-g1 -Wno-subobject-linkage" -DCMAKE_UNITY_BUILD=ON \
-    -DZEB_WARNINGS_AS_ERRORS=ON -DZEB_TESTS=ON -DZEB_SANITIZE=ON -DZEB_SOAK_SECONDS=45
+    -DZEB_WARNINGS_AS_ERRORS=ON -DZEB_TESTS=ON -DZEB_SANITIZE=ON -DZEB_SOAK_SECONDS=30
 cmake --build build/sanitize
 # The end-to-end run draws no picture here: the system's OpenGL driver keeps memory to the end of the
 # process, in a library already unloaded when the leak checker looks, so none of it could be told apart.
