@@ -8,8 +8,8 @@
 
 class MediaControls;
 
-// The two interfaces of MPRIS over the media controls: the names, properties and methods are those of the
-// specification.
+// The two interfaces of MPRIS over the media controls: the names, properties and methods are the ones
+// media controllers call.
 
 // The program: its name, its window, its exit.
 class MprisRootAdaptor : public QDBusAbstractAdaptor {
