@@ -5,6 +5,7 @@
 #include "playerstate.h"
 
 #include <QIcon>
+#include <QTimer>
 #include <QWidget>
 
 class PlayerModule;
@@ -60,6 +61,7 @@ private:
     void togglePause();
     void changeVolume(int step);
     void showStatus();
+    void showPosition();
 
     void playbackRestarted() override;
     void fileEnded(TrackEnd end, const QString& error) override;
@@ -83,5 +85,6 @@ private:
     QAction* m_playPause;
     QAction* m_stop;
     QAction* m_mute;
+    QTimer m_positionShown;
     bool m_stretched = false;
 };

@@ -1,7 +1,7 @@
 #include "mpvbackend.h"
 
 #include "fileend.h"
-#include "mpvvideowidget.h"
+#include "mpvvideowindow.h"
 
 #include <QDir>
 #include <QFile>
@@ -119,24 +119,25 @@ void MpvBackend::showVideoIn(QWidget* parent, bool drawVideo) {
     m_video->setStyleSheet(QStringLiteral("background: black"));
     m_video->setAttribute(Qt::WA_StyledBackground);
     if (!drawVideo) return;
-    m_picture = new MpvVideoWidget(m_mpv, m_video);
+    m_picture = new MpvVideoWindow(m_mpv);
+    m_pictureHolder = QWidget::createWindowContainer(m_picture, m_video);
+    m_pictureHolder->setFocusPolicy(Qt::NoFocus);
     auto* layout = new QVBoxLayout(m_video);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(m_picture);
-    connect(m_picture, &MpvVideoWidget::ready, this, [this] {
+    layout->addWidget(m_pictureHolder);
+    connect(m_picture, &MpvVideoWindow::ready, this, [this] {
         if (std::exchange(m_loadWhenReady, false)) loadNow();
     });
     // Once the picture's own setting up is over.
-    connect(m_picture, &MpvVideoWidget::unusable, this, &MpvBackend::playWithoutPicture,
-            Qt::QueuedConnection);
+    connect(m_picture, &MpvVideoWindow::unusable, this, &MpvBackend::playWithoutPicture, Qt::QueuedConnection);
 }
 
 // libmpv cannot draw with this OpenGL: a file waiting for the picture would wait for ever, and a video
 // would fail; files play without one instead.
 void MpvBackend::playWithoutPicture() {
     mpv_set_property_string(m_mpv, "vo", "null");
-    m_picture->hide();
-    m_picture->deleteLater();
+    m_pictureHolder->hide();
+    m_pictureHolder->deleteLater();  // the picture's window with it
     m_picture = nullptr;
     if (std::exchange(m_loadWhenReady, false)) loadNow();
 }

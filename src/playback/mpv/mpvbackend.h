@@ -10,7 +10,7 @@
 struct mpv_event_end_file;
 struct mpv_event_property;
 struct mpv_handle;
-class MpvVideoWidget;
+class MpvVideoWindow;
 
 // The player over libmpv. libmpv calls back on threads of its own; those calls only queue a drain of its
 // events on the user-interface thread, where every notification is made.
@@ -42,7 +42,8 @@ private:
     Listener& m_listener;
     mpv_handle* m_mpv;
     QPointer<QWidget> m_video;
-    MpvVideoWidget* m_picture = nullptr;
+    MpvVideoWindow* m_picture = nullptr;
+    QWidget* m_pictureHolder = nullptr;
     QString m_path;
     bool m_loadWhenReady = false;
     // The entries of the file loaded last: ends of any other entry are stale.

@@ -1,4 +1,4 @@
-#include "mpvvideowidget.h"
+#include "mpvvideowindow.h"
 
 #include <QOpenGLContext>
 #include <QOpenGLFunctions>
@@ -14,15 +14,18 @@ void* procAddress(void*, const char* name) {
 
 }  // namespace
 
-MpvVideoWidget::MpvVideoWidget(mpv_handle* mpv, QWidget* parent) : QOpenGLWidget(parent), m_mpv(mpv) {}
+MpvVideoWindow::MpvVideoWindow(mpv_handle* mpv) : QOpenGLWindow(NoPartialUpdate), m_mpv(mpv) {
+    setFlags(Qt::WindowTransparentForInput | Qt::WindowDoesNotAcceptFocus);
+}
 
-MpvVideoWidget::~MpvVideoWidget() {
+MpvVideoWindow::~MpvVideoWindow() {
+    if (!m_context) return;
     makeCurrent();
-    if (m_context) mpv_render_context_free(m_context);
+    mpv_render_context_free(m_context);
     doneCurrent();
 }
 
-void MpvVideoWidget::initializeGL() {
+void MpvVideoWindow::initializeGL() {
     mpv_opengl_init_params gl{&procAddress, nullptr};
     mpv_render_param params[] = {
         {MPV_RENDER_PARAM_API_TYPE, const_cast<char*>(MPV_RENDER_API_TYPE_OPENGL)},
@@ -34,23 +37,25 @@ void MpvVideoWidget::initializeGL() {
         Q_EMIT unusable();
         return;
     }
-    // Called on a thread of libmpv: only queue a repaint for the user-interface thread.
+    // Called on a thread of libmpv: only queue a frame for the user-interface thread.
     mpv_render_context_set_update_callback(
         m_context,
-        [](void* widget) {
-            QMetaObject::invokeMethod(static_cast<MpvVideoWidget*>(widget), qOverload<>(&QWidget::update),
+        [](void* window) {
+            QMetaObject::invokeMethod(static_cast<MpvVideoWindow*>(window), qOverload<>(&QPaintDeviceWindow::update),
                                       Qt::QueuedConnection);
         },
         this);
     Q_EMIT ready();
 }
 
-void MpvVideoWidget::paintGL() {
-    QOpenGLFunctions* gl = context()->functions();
-    gl->glClearColor(0, 0, 0, 1);
-    gl->glClear(GL_COLOR_BUFFER_BIT);
-    if (!m_context) return;
-    const qreal ratio = devicePixelRatioF();
+void MpvVideoWindow::paintGL() {
+    if (!m_context) {
+        QOpenGLFunctions* gl = context()->functions();
+        gl->glClearColor(0, 0, 0, 1);
+        gl->glClear(GL_COLOR_BUFFER_BIT);
+        return;
+    }
+    const qreal ratio = devicePixelRatio();
     mpv_opengl_fbo fbo{int(defaultFramebufferObject()), int(width() * ratio), int(height() * ratio), 0};
     int flipY = 1;
     mpv_render_param params[] = {
