@@ -9,6 +9,8 @@ for benchmark in playlist_bench browser_bench playback_bench; do
     echo "== $benchmark"
     "build/bench/$benchmark"
 done
+echo "== first_play"
+tests/e2e/run.sh build/bench/zeb bench/first_play.py
 echo "== preload_rss"
 bench/preload_rss.sh build/bench/zeb
 echo "== slowmount"

@@ -21,8 +21,9 @@ test_packages+=(desktop-file-utils appstream shared-mime-info lintian "${package
 test_packages+=(libglib2.0-bin playerctl)
 # Benchmarks: Google Benchmark; the slow-mount benchmark's display, pointer and file system.
 bench_packages=(libbenchmark-dev xvfb xdotool fuse3 python3-fusepy)
-# bench/peers: a session bus for each program it starts.
-bench_packages+=(dbus)
+# bench/peers and bench/playing: a session bus for each program they start, and a clip made with ffmpeg;
+# bench/first_play.py: the end-to-end tests' accessibility bus.
+bench_packages+=(dbus ffmpeg at-spi2-core python3-pyatspi)
 # bench/peers --install: the common desktop players it puts ZEB beside.
 peer_packages=(mpv vlc smplayer celluloid audacious qmmp strawberry totem)
 

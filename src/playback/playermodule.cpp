@@ -1,16 +1,15 @@
 #include "playermodule.h"
 
 #include "background.h"
+#include "platformpictures.h"
 
 #include <QCoreApplication>
-#include <QGuiApplication>
 #include <QPluginLoader>
 
 #include <memory>
 
 PlayerBackend::Options defaultPlayerOptions() {
-    const QString platform = QGuiApplication::platformName();
-    return {platform != QLatin1String("offscreen") && platform != QLatin1String("minimal"), {}};
+    return {platformDrawsPictures(), {}};
 }
 
 namespace {

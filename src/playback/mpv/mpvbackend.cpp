@@ -5,7 +5,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QOpenGLContext>
 #include <QVBoxLayout>
 #include <QWidget>
 
@@ -69,12 +68,8 @@ QMap<QString, QString> tagsOf(const mpv_event_property& property) {
 
 }  // namespace
 
-std::unique_ptr<PlayerBackend> MpvBackend::create(Listener& listener, QWidget* parent, const Options& wanted,
+std::unique_ptr<PlayerBackend> MpvBackend::create(Listener& listener, QWidget* parent, const Options& options,
                                                   QString* error) {
-    Options options = wanted;
-    // Without OpenGL the picture could never be drawn, and a video would wait for it for ever: then
-    // files play without one.
-    if (options.drawVideo && !QOpenGLContext().create()) options.drawVideo = false;
     // libmpv refuses to start unless numbers are formatted the C way; Qt sets the locale from the
     // environment.
     std::setlocale(LC_NUMERIC, "C");

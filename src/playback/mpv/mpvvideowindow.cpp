@@ -16,6 +16,11 @@ void* procAddress(void*, const char* name) {
 
 MpvVideoWindow::MpvVideoWindow(mpv_handle* mpv) : QOpenGLWindow(NoPartialUpdate), m_mpv(mpv) {
     setFlags(Qt::WindowTransparentForInput | Qt::WindowDoesNotAcceptFocus);
+    // libmpv draws the picture with neither: a window of it in full screen would hold them for nothing.
+    QSurfaceFormat picture = format();
+    picture.setDepthBufferSize(0);
+    picture.setStencilBufferSize(0);
+    setFormat(picture);
 }
 
 MpvVideoWindow::~MpvVideoWindow() {
