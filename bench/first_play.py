@@ -104,39 +104,39 @@ def prepared(work, name, with_list):
     return folder, home
 
 
-def after_a_sign(work, number):
-    folder, home = prepared(work, 'sign%d' % number, with_list=True)
+def first_play(work, name, with_list, point):
+    """A new start of the program, left to settle with the pointer away; point() brings the pointer onto
+    what plays and tells how many clicks play it."""
+    folder, home = prepared(work, name, with_list)
     move_pointer(1000, 740)
     zeb = Zeb(folder, home)
     try:
         settle(1.0)
-        move_pointer(*centre(find(PLAY_ALL)))
-        settle(0.5)
-        return seconds_to_playing(1)
+        return seconds_to_playing(point())
     finally:
         zeb.kill()
 
 
-def at_once(work, number):
-    folder, home = prepared(work, 'once%d' % number, with_list=False)
-    move_pointer(1000, 740)
-    zeb = Zeb(folder, home)
-    try:
-        settle(1.0)
-        x, y = centre(item('File multimediali', 'suono.wav'))
-        xdotool('mousemove', x, y)
-        return seconds_to_playing(2)
-    finally:
-        zeb.kill()
+def rest_on_play_all():
+    move_pointer(*centre(find(PLAY_ALL)))
+    settle(0.5)
+    return 1
+
+
+def jump_onto_the_sound():
+    x, y = centre(item('File multimediali', 'suono.wav'))
+    xdotool('mousemove', x, y)
+    return 2
 
 
 def run(work):
     starts = int(sys.argv[1]) if len(sys.argv) > 1 else 5
     figures = [('first play after a sign (the last list reloaded, the pointer resting on play-all, a click)',
-                after_a_sign, 'at most 100 ms'),
-               ('first play at once (the pointer jumps onto a media file and double-clicks it)', at_once, '')]
-    for what, measure, target in figures:
-        times = [measure(work, number) for number in range(starts)]
+                True, rest_on_play_all, 'at most 100 ms'),
+               ('first play at once (the pointer jumps onto a media file and double-clicks it)', False,
+                jump_onto_the_sound, '')]
+    for what, with_list, point, target in figures:
+        times = [first_play(work, '%s%d' % (point.__name__, number), with_list, point) for number in range(starts)]
         print('%s: median %.0f ms of %d starts (%s)%s' % (what, statistics.median(times) * 1000, starts,
                                                           ', '.join('%.0f' % (t * 1000) for t in times),
                                                           '; target ' + target if target else ''))
