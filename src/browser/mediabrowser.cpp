@@ -3,11 +3,14 @@
 #include "background.h"
 #include "folderlist.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
+#include <QEvent>
 #include <QListView>
 #include <QStringListModel>
 
 #include <algorithm>
+#include <utility>
 
 MediaBrowser::MediaBrowser(Drives drives, QComboBox* driveList, FolderList* folderList, QListView* fileList)
     : QObject(fileList),
@@ -22,6 +25,7 @@ MediaBrowser::MediaBrowser(Drives drives, QComboBox* driveList, FolderList* fold
     m_fileList->setUniformItemSizes(true);
     m_fileList->setEditTriggers(QAbstractItemView::NoEditTriggers);
     connect(m_driveList, &QComboBox::activated, this, &MediaBrowser::pickDrive);
+    m_driveList->view()->window()->installEventFilter(this);
     connect(m_folderList, &FolderList::folderOpened, this, [this](const QString& folder) {
         read({m_folderRoot, folder, false});
     });
@@ -84,6 +88,28 @@ void MediaBrowser::show(const QString& root, const ReadFolder& folder) {
 }
 
 void MediaBrowser::followDrives(const std::vector<Drives::Drive>& now) {
+    if (m_driveList->view()->isVisible()) {
+        m_drivesWhenClosed = now;
+        return;
+    }
+    showDrives(now);
+}
+
+// The drop-down list closes before the pick of a click on it is made, from the rows as they were: the
+// drives that changed meanwhile are shown once that is over.
+bool MediaBrowser::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Hide && m_drivesWhenClosed) {
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                if (m_drivesWhenClosed) followDrives(*std::exchange(m_drivesWhenClosed, std::nullopt));
+            },
+            Qt::QueuedConnection);
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void MediaBrowser::showDrives(const std::vector<Drives::Drive>& now) {
     const QString picked = pickedRoot();
     for (const int drive : m_drives.follow(now)) m_driveList->removeItem(drive);
     for (size_t drive = size_t(m_driveList->count()); drive < m_drives.list().size(); ++drive)

@@ -41,8 +41,12 @@ public:
     QString focusedFile() const;
 
     // Takes the drives there are now (see Drives::follow). When the drive picked, or the one whose folder
-    // the lists show, has gone, the lists fall back to the first drive, "/", at its current folder.
+    // the lists show, has gone, the lists fall back to the first drive, "/", at its current folder. While
+    // the drive list is dropped down, the change waits until it closes: its rows stay under the pointer.
     void followDrives(const std::vector<Drives::Drive>& now);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 Q_SIGNALS:
     // The latest read asked for has ended, whether it changed the lists or not.
@@ -61,6 +65,7 @@ private:
     void read(const Request& request);
     void show(const QString& root, const ReadFolder& folder);
     QString pickedRoot() const;
+    void showDrives(const std::vector<Drives::Drive>& now);
 
     Drives m_drives;
     QComboBox* m_driveList;
@@ -72,5 +77,6 @@ private:
     QString m_patternText;
     WildcardPattern m_pattern;
     std::optional<Request> m_pending;
+    std::optional<std::vector<Drives::Drive>> m_drivesWhenClosed;
     quint64 m_requests = 0;
 };

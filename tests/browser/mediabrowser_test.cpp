@@ -237,6 +237,29 @@ TEST_F(MediaBrowserTest, ADriveMountedJoinsTheDriveListAndOneUnmountedLeavesItWh
     EXPECT_EQ(browser.folder(), folders.path(QStringLiteral("Secondo/Sotto")));
 }
 
+// A click on the dropped-down drive list picks the drive under the pointer, though one above it left
+// meanwhile; the list shows the change once it is closed.
+TEST_F(MediaBrowserTest, TheDriveListDroppedDownKeepsItsRowsUntilItCloses) {
+    setPattern("*.mp3");
+    const Drives::Drive jazz = {folders.path(QStringLiteral("Musica/Jazz")), QStringLiteral("jazz")};
+    std::vector<Drives::Drive> now = drivesNow({0, 1});
+    now.push_back(jazz);
+    browser.followDrives(now);
+    driveList->showPopup();
+    ASSERT_TRUE(driveList->view()->isVisible());
+    now.erase(now.begin() + 1);
+    browser.followDrives(now);
+    EXPECT_EQ(driveTexts(),
+              (QStringList{QStringLiteral("principale"), QStringLiteral("secondo"), QStringLiteral("jazz")}));
+    driveList->hidePopup();
+    pickDrive(2);
+    EXPECT_EQ(browser.folder(), jazz.root);
+    EXPECT_TRUE(waitUntil([this] { return driveTexts().size() == 2; }));
+    EXPECT_EQ(driveTexts(), (QStringList{QStringLiteral("principale"), QStringLiteral("jazz")}));
+    EXPECT_EQ(driveList->currentIndex(), 1);
+    EXPECT_EQ(browser.folder(), jazz.root);
+}
+
 // "/" is the first drive, always there: a list that showed a drive gone shows it, at its own folder.
 TEST_F(MediaBrowserTest, WhenThePickedOrTheShownDriveIsUnmountedTheListsFallBackToTheFirstDrive) {
     folders.makeFolders({"Secondo/Sotto"});

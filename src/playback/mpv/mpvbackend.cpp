@@ -133,6 +133,7 @@ void MpvBackend::playWithoutPicture() {
     mpv_set_property_string(m_mpv, "vo", "null");
     m_pictureHolder->hide();
     m_pictureHolder->deleteLater();  // the picture's window with it
+    m_pictureHolder = nullptr;
     m_picture = nullptr;
     if (std::exchange(m_loadWhenReady, false)) loadNow();
 }
