@@ -24,7 +24,6 @@ constexpr int kSeekSteps = 10;
 constexpr int kSeekArrowStep = int(kSeekShort) * kSeekSteps;
 constexpr int kSeekPageStep = 30 * kSeekSteps;
 constexpr int kVolumeStep = 5;
-constexpr std::chrono::milliseconds kPositionShownEvery(100);
 
 QIcon icon(const QString& picture) {
     return QIcon(renderPicture(QStringLiteral(":/pictures/%1.svg").arg(picture), QSize(16, 16), 2));
@@ -58,9 +57,6 @@ MediaPlayer::MediaPlayer(PlayerModule& module, PlayerBackend::Options options, Q
     // The component's own look: white text on dark grey controls, under a black picture.
     looks::paint(this, Qt::white, QColor(48, 48, 48));
     buildControls();
-    m_positionShown.setSingleShot(true);
-    m_positionShown.setInterval(kPositionShownEvery);
-    connect(&m_positionShown, &QTimer::timeout, this, &MediaPlayer::showPosition);
     showStatus();
 }
 
@@ -261,15 +257,9 @@ void MediaPlayer::mouseDoubleClickEvent(QMouseEvent* event) {
     QWidget::mouseDoubleClickEvent(event);
 }
 
-// The player tells the position of every frame; the seek bar and the status line follow it at the pace of
-// kPositionShownEvery, since drawing them for every frame would cost more than the frame.
 void MediaPlayer::positionChanged(double seconds) {
     m_state.positionChanged(seconds);
-    if (!m_positionShown.isActive()) m_positionShown.start();
-}
-
-void MediaPlayer::showPosition() {
-    if (!m_seekBar->isSliderDown()) m_seekBar->setValue(int(m_state.position() * kSeekSteps));
+    if (!m_seekBar->isSliderDown()) m_seekBar->setValue(int(seconds * kSeekSteps));
     showStatus();
 }
 

@@ -5,7 +5,6 @@
 #include "playerstate.h"
 
 #include <QIcon>
-#include <QTimer>
 #include <QWidget>
 
 class PlayerModule;
@@ -61,7 +60,6 @@ private:
     void togglePause();
     void changeVolume(int step);
     void showStatus();
-    void showPosition();
 
     void playbackRestarted() override;
     void fileEnded(TrackEnd end, const QString& error) override;
@@ -85,6 +83,5 @@ private:
     QAction* m_playPause;
     QAction* m_stop;
     QAction* m_mute;
-    QTimer m_positionShown;
     bool m_stretched = false;
 };

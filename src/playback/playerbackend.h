@@ -22,6 +22,7 @@ public:
         virtual void playbackRestarted() = 0;
         // The error says why a file could not be played.
         virtual void fileEnded(TrackEnd end, const QString& error) = 0;
+        // About ten times a second while a file is loaded.
         virtual void positionChanged(double seconds) = 0;
         virtual void durationChanged(double seconds) = 0;
         virtual void pausedChanged(bool paused) = 0;

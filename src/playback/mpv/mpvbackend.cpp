@@ -20,6 +20,10 @@ namespace {
 
 enum Observed : uint64_t { kPosition = 1, kDuration, kPause, kTags };
 
+// libmpv would tell the position of every frame, and the user-interface thread would wake for each: it is
+// asked for at this pace instead, which is what the seek bar and the status line show.
+constexpr std::chrono::milliseconds kPositionAskedEvery(100);
+
 void setFlag(mpv_handle* mpv, const char* name, bool value) {
     int flag = value;
     mpv_set_property(mpv, name, MPV_FORMAT_FLAG, &flag);
@@ -95,10 +99,12 @@ std::unique_ptr<PlayerBackend> MpvBackend::create(Listener& listener, QWidget* p
 }
 
 MpvBackend::MpvBackend(Listener& listener, mpv_handle* mpv) : m_listener(listener), m_mpv(mpv) {
-    mpv_observe_property(m_mpv, kPosition, "time-pos", MPV_FORMAT_DOUBLE);
     mpv_observe_property(m_mpv, kDuration, "duration", MPV_FORMAT_DOUBLE);
     mpv_observe_property(m_mpv, kPause, "pause", MPV_FORMAT_FLAG);
     mpv_observe_property(m_mpv, kTags, "metadata", MPV_FORMAT_NODE);
+    m_positionAsked.setInterval(kPositionAskedEvery);
+    connect(&m_positionAsked, &QTimer::timeout, this,
+            [this] { mpv_get_property_async(m_mpv, kPosition, "time-pos", MPV_FORMAT_DOUBLE); });
     mpv_set_wakeup_callback(
         m_mpv,
         [](void* backend) {
@@ -140,6 +146,9 @@ void MpvBackend::playWithoutPicture() {
 
 // The picture's render context needs libmpv, and libmpv's end the render context: the picture goes first.
 MpvBackend::~MpvBackend() {
+    m_positionAsked.setInterval(kPositionAskedEvery);
+    connect(&m_positionAsked, &QTimer::timeout, this,
+            [this] { mpv_get_property_async(m_mpv, kPosition, "time-pos", MPV_FORMAT_DOUBLE); });
     mpv_set_wakeup_callback(m_mpv, nullptr, nullptr);
     delete m_video.data();
     mpv_terminate_destroy(m_mpv);
@@ -168,6 +177,7 @@ void MpvBackend::loadNow() {
             Qt::QueuedConnection);
         return;
     }
+    m_positionAsked.start();
     if (result.format == MPV_FORMAT_NODE_MAP) {
         for (int i = 0; i < result.u.list->num; ++i) {
             if (qstrcmp(result.u.list->keys[i], "playlist_entry_id") == 0)
@@ -183,6 +193,7 @@ void MpvBackend::setPaused(bool paused) {
 
 void MpvBackend::stop() {
     m_track.stopped();
+    m_positionAsked.stop();
     m_loadWhenReady = false;
     const char* command[] = {"stop", nullptr};
     mpv_command(m_mpv, command);
@@ -218,6 +229,10 @@ void MpvBackend::drainEvents() {
             case MPV_EVENT_PROPERTY_CHANGE:
                 propertyChanged(event->reply_userdata, *static_cast<mpv_event_property*>(event->data));
                 break;
+            case MPV_EVENT_GET_PROPERTY_REPLY:
+                if (event->error >= 0)
+                    propertyChanged(event->reply_userdata, *static_cast<mpv_event_property*>(event->data));
+                break;
             case MPV_EVENT_PLAYBACK_RESTART:
                 m_listener.playbackRestarted();
                 break;
@@ -232,6 +247,7 @@ void MpvBackend::endOfFile(const mpv_event_end_file& end) {
         m_track.ended({end.reason, end.error, end.playlist_entry_id, end.playlist_insert_id,
                        end.playlist_insert_num_entries});
     if (!trackEnd) return;
+    m_positionAsked.stop();
     const bool failed = *trackEnd == TrackEnd::CouldNotPlay;
     m_listener.fileEnded(*trackEnd, failed ? QString::fromUtf8(mpv_error_string(end.error)) : QString());
 }

@@ -5,6 +5,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QTimer>
 #include <QWidget>
 
 struct mpv_event_end_file;
@@ -48,4 +49,5 @@ private:
     bool m_loadWhenReady = false;
     // The entries of the file loaded last: ends of any other entry are stale.
     TrackEnds m_track;
+    QTimer m_positionAsked;
 };
