@@ -21,6 +21,13 @@ def program_user():
     return pwd.getpwnam('nobody') if os.getuid() == 0 else pwd.getpwuid(os.getuid())
 
 
+class Program:
+    """A program to measure: its command, or prepare(session, ...) that sets it up and gives the command."""
+
+    def __init__(self, name, command, prepare=None):
+        self.name, self.command, self.prepare = name, command, prepare
+
+
 class Screen:
     """The X server's mappings of top-level windows, as they happen."""
     MAP_NOTIFY = 19
