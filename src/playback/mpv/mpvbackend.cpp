@@ -146,9 +146,6 @@ void MpvBackend::playWithoutPicture() {
 
 // The picture's render context needs libmpv, and libmpv's end the render context: the picture goes first.
 MpvBackend::~MpvBackend() {
-    m_positionAsked.setInterval(kPositionAskedEvery);
-    connect(&m_positionAsked, &QTimer::timeout, this,
-            [this] { mpv_get_property_async(m_mpv, kPosition, "time-pos", MPV_FORMAT_DOUBLE); });
     mpv_set_wakeup_callback(m_mpv, nullptr, nullptr);
     delete m_video.data();
     mpv_terminate_destroy(m_mpv);
