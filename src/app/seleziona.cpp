@@ -464,8 +464,8 @@ void Seleziona::addSelectedFiles() {
     addToPlaylist(tracks);
 }
 
+// Repeated paths are removed even when nothing is added: a list file may hold some.
 void Seleziona::addToPlaylist(const std::vector<Track>& tracks) {
-    if (tracks.empty()) return;
     const qsizetype added = m_playlist->add(tracks);
     if (added < qsizetype(tracks.size())) {
         m_dialogs.tell(
