@@ -130,7 +130,8 @@ void MpvBackend::showVideoIn(QWidget* parent, bool drawVideo) {
         if (std::exchange(m_loadWhenReady, false)) loadNow();
     });
     // Once the picture's own setting up is over.
-    connect(m_picture, &MpvVideoWindow::unusable, this, &MpvBackend::playWithoutPicture, Qt::QueuedConnection);
+    connect(m_picture, &MpvVideoWindow::unusable, this, &MpvBackend::playWithoutPicture,
+            Qt::QueuedConnection);
 }
 
 // libmpv cannot draw with this OpenGL: a file waiting for the picture would wait for ever, and a video

@@ -46,8 +46,8 @@ void MpvVideoWindow::initializeGL() {
     mpv_render_context_set_update_callback(
         m_context,
         [](void* window) {
-            QMetaObject::invokeMethod(static_cast<MpvVideoWindow*>(window), qOverload<>(&QPaintDeviceWindow::update),
-                                      Qt::QueuedConnection);
+            QMetaObject::invokeMethod(static_cast<MpvVideoWindow*>(window),
+                                      qOverload<>(&QPaintDeviceWindow::update), Qt::QueuedConnection);
         },
         this);
     Q_EMIT ready();
