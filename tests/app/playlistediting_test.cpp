@@ -89,13 +89,11 @@ TEST_F(PlaylistEditingTest, AddedFilesTakeTheirPathsAndDisplayNamesAndLeaveNothi
 
 // A list file may hold a path twice; adding, even nothing, leaves each path once, at its latest place.
 TEST_F(PlaylistEditingTest, AddingRemovesTheRepeatsALoadedListHeld) {
-    const QString listFile = QDir(programFolder()).filePath(QStringLiteral("Doppi.zbl"));
-    ASSERT_TRUE(writeListFile(listFile, {{QStringLiteral("aria"), pathOf("aria.mp3")},
-                                         {QStringLiteral("Canone"), pathOf("Canone.MP3")},
-                                         {QStringLiteral("ARIA"), pathOf("ARIA.MP3")}}));
-    SettingsRecord record;
-    record.currentListFile = listFile;
-    record.formats = {{QStringLiteral("mp3"), true}};
+    SettingsRecord record = LeggiConfig(settingsPath());
+    record.currentListFile = QDir(programFolder()).filePath(QStringLiteral("Doppi.zbl"));
+    ASSERT_TRUE(writeListFile(record.currentListFile, {{QStringLiteral("aria"), pathOf("aria.mp3")},
+                                                       {QStringLiteral("Canone"), pathOf("Canone.MP3")},
+                                                       {QStringLiteral("ARIA"), pathOf("ARIA.MP3")}}));
     ASSERT_TRUE(SalvaConfig(settingsPath(), record));
     start();
     ASSERT_EQ(rows("List2").size(), 3);
