@@ -14,18 +14,14 @@ QString lockPathOf(const QString& settingsPath) {
     return settings.dir().filePath(QLatin1Char('.') + settings.fileName() + QStringLiteral(".lock"));
 }
 
-// The lock of a ZEB that died goes at once; the lock of one that runs never grows old.
-bool claim(QLockFile& lock) {
-    return lock.isLocked() || lock.tryLock(0);
-}
-
 }  // namespace
 
+// The lock of a ZEB that died goes at once; the lock of one that runs never grows old.
 SettingsSession::SettingsSession(QString path)
     : m_path(std::move(path)), m_lock(std::make_shared<QLockFile>(lockPathOf(m_path))) {
     m_lock->setStaleLockTime(0);
     QDir().mkpath(QFileInfo(m_path).absolutePath());
-    claim(*m_lock);
+    m_lock->tryLock(0);
 }
 
 SettingsSession::~SettingsSession() = default;
@@ -38,7 +34,7 @@ void SettingsSession::save(const SettingsRecord& record) {
     runInBackground(
         this,
         [path = m_path, record, lock = m_lock] {
-            if (!claim(*lock)) return Outcome::HeldByAnother;
+            if (!lock->isLocked()) return Outcome::HeldByAnother;
             return SalvaConfig(path, record) ? Outcome::Written : Outcome::Failed;
         },
         [this](Outcome outcome) { Q_EMIT saved(outcome); });

@@ -13,7 +13,8 @@ class QLockFile;
 //
 // Only one ZEB at a time may write the file: a session claims it when it begins, with a lock file beside
 // it (hidden, so never listed) that goes when the session ends or its process dies. A session that found
-// the file claimed tries again when it saves, and writes nothing while the other ZEB still runs.
+// the file claimed never writes it, not even once the other ZEB has gone: its record is the one read
+// before the other's exit, and writing it would undo what the other saved.
 class SettingsSession : public QObject {
     Q_OBJECT
 public:

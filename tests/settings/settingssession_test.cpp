@@ -25,7 +25,8 @@ std::optional<SettingsSession::Outcome> saveAndWait(SettingsSession& session, co
 
 }  // namespace
 
-// Two ZEBs started at once: only the first writes the settings, and the second may once the first has gone.
+// Two ZEBs started at once: only the first writes the settings, and the second never does, not even once
+// the first has gone: it would put back the record it read before the first saved.
 TEST(SettingsSession, OnlyTheSessionThatClaimedTheFileWritesIt) {
     QTemporaryDir folder;
     const QString path = QDir(folder.path()).filePath(QStringLiteral("ZEBcfg.dat"));
@@ -39,8 +40,10 @@ TEST(SettingsSession, OnlyTheSessionThatClaimedTheFileWritesIt) {
     EXPECT_EQ(LeggiConfig(path).currentListFile, QStringLiteral("/first.zbl"));
 
     first.reset();
-    EXPECT_EQ(saveAndWait(second, QStringLiteral("/second.zbl")), SettingsSession::Outcome::Written);
-    EXPECT_EQ(LeggiConfig(path).currentListFile, QStringLiteral("/second.zbl"));
+    EXPECT_EQ(saveAndWait(second, QStringLiteral("/second.zbl")), SettingsSession::Outcome::HeldByAnother);
+    EXPECT_EQ(LeggiConfig(path).currentListFile, QStringLiteral("/first.zbl"));
+    SettingsSession third(path);
+    EXPECT_EQ(saveAndWait(third, QStringLiteral("/third.zbl")), SettingsSession::Outcome::Written);
 }
 
 TEST(SettingsSession, TheFolderOfTheSettingsIsMadeForTheLock) {
