@@ -3,6 +3,7 @@
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
+#include <QDeadlineTimer>
 
 namespace {
 
@@ -11,6 +12,9 @@ const QString kObjectPath = QStringLiteral("/org/zeb/ZEB");
 const QString kInterface = QStringLiteral("org.zeb.ZEB");
 // The running ZEB answers at once, even with a box open; longer than this, it hangs.
 constexpr int kAnswerTimeoutMs = 5000;
+// It acts only on a request that reaches it this soon: the rest of the wait leaves time for its answer
+// to come back before this ZEB gives up and plays the paths itself.
+constexpr int kActWithinMs = 4000;
 
 }  // namespace
 
@@ -31,10 +35,10 @@ SingleInstance::Role SingleInstance::start(const QStringList& paths, bool enqueu
 bool SingleInstance::handOver(QDBusConnection& bus, const QStringList& paths, bool enqueue) {
     QDBusMessage call =
         QDBusMessage::createMethodCall(kServiceName, kObjectPath, kInterface, QStringLiteral("Open"));
-    call << paths << enqueue;
+    call << paths << enqueue << qlonglong(QDeadlineTimer(kActWithinMs).deadline());
     return bus.call(call, QDBus::Block, kAnswerTimeoutMs).type() == QDBusMessage::ReplyMessage;
 }
 
-void SingleInstance::Open(const QStringList& paths, bool enqueue) {
-    Q_EMIT openRequested(paths, enqueue);
+void SingleInstance::Open(const QStringList& paths, bool enqueue, qlonglong deadline) {
+    if (QDeadlineTimer::current().deadline() <= deadline) Q_EMIT openRequested(paths, enqueue);
 }
