@@ -19,6 +19,7 @@ ListFileSession::ListFileSession(PlaylistModel& playlist) : QObject(&playlist), 
 
 template <typename Work, typename Done>
 void ListFileSession::run(Work work, Done done) {
+    giveWay();
     const quint64 operation = ++m_operation;
     m_busy = true;
     runInBackground(this, std::move(work), [this, operation, done = std::move(done)](const auto& result) {
@@ -68,6 +69,7 @@ void ListFileSession::remove(const QString& path) {
 }
 
 void ListFileSession::beginNewList() {
+    giveWay();
     abandon();
     m_playlist.clear();
     m_current.clear();
@@ -80,6 +82,13 @@ void ListFileSession::abandon() {
     m_busy = m_loading = false;
     if (!m_whenLoaded.empty())
         QMetaObject::invokeMethod(this, &ListFileSession::runWhenLoaded, Qt::QueuedConnection);
+}
+
+void ListFileSession::giveWay() {
+    if (!m_loading) return;
+    ++m_operation;
+    m_busy = m_loading = false;
+    runWhenLoaded();
 }
 
 void ListFileSession::whenLoaded(std::function<void()> then) {

@@ -26,8 +26,9 @@ public:
     // A list file that cannot be read, or is not one, changes nothing: the playlist, the current list
     // file and the caption stay.
     void load(const QString& path);
-    // Runs then once no list file is being loaded: at once, or when the load under way (or one that
-    // took its place) has run its course, or has given way to an edit, a cancel or another operation.
+    // Runs then once the load under way, if there is one, is over: at once, when it has run its course,
+    // or when it gives way to another operation or a new list (before that changes anything), an edit or
+    // a cancel (after those). So what waits for a list file never acts on a later one.
     void whenLoaded(std::function<void()> then);
     // A file that cannot be written is left as it was, and so is everything else.
     void save(const QString& path);
@@ -53,6 +54,8 @@ private:
     template <typename Work, typename Done>
     void run(Work work, Done done);
     void becomeCurrent(const QString& path);
+    // Drops a load under way for what comes next, and runs at once what waited for it.
+    void giveWay();
     void runWhenLoaded();
 
     PlaylistModel& m_playlist;

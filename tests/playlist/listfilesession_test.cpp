@@ -119,7 +119,8 @@ TEST_F(ListFileSessionTest, AnEditOrANewerOperationOvertakesASlowLoad) {
     EXPECT_EQ(finishes, 1);
 }
 
-// What waits for a load runs, in the order it came, once the load has ended, whatever ended it.
+// What waits for a load runs, in the order it came, once the load has ended, whatever ended it, and never
+// on a list file loaded after it.
 TEST_F(ListFileSessionTest, WhatWaitsForALoadRunsOnceNoLoadIsUnderWay) {
     TestMount share;
     ASSERT_TRUE(writeListFile(share.backing(QStringLiteral("Lenta.zbl")), kTwo));
@@ -133,10 +134,12 @@ TEST_F(ListFileSessionTest, WhatWaitsForALoadRunsOnceNoLoadIsUnderWay) {
     session.whenLoaded(waiting("at once"));
     EXPECT_EQ(ran, QStringList{QStringLiteral("at once")});
 
-    // A load that another takes the place of, then runs its course.
+    // A load that another takes the place of, then runs its course: what waited for the first runs
+    // before the second begins.
     session.load(slow);
     session.whenLoaded(waiting("first"));
     session.load(slow);
+    EXPECT_EQ(ran, (QStringList{QStringLiteral("at once"), QStringLiteral("first")}));
     session.whenLoaded(waiting("second"));
     settle();
     EXPECT_EQ(ran,
