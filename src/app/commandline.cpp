@@ -1,9 +1,12 @@
 #include "commandline.h"
 
+#include "fileuri.h"
 #include "version.h"
 
 #include <QCommandLineParser>
 #include <QDir>
+
+#include <algorithm>
 
 namespace {
 
@@ -32,6 +35,19 @@ QStringList dashed(const QStringList& names) {
     return written;
 }
 
+// The options as they were typed ("-x.wav", "--enqueue=1"), for the ones whose names the parser read.
+QStringList typedAs(const QStringList& names, const QStringList& arguments) {
+    QStringList typed;
+    for (const QString& name : names) {
+        const auto argument = std::find_if(arguments.cbegin() + 1, arguments.cend(), [&](const QString& word) {
+            const QString bare = word.mid(word.startsWith(QStringLiteral("--")) ? 2 : 1);
+            return word.startsWith(u'-') && bare.section(u'=', 0, 0) == name;
+        });
+        typed.append(argument == arguments.cend() ? name : *argument);
+    }
+    return typed;
+}
+
 QString helpText(const Options& options) {
     QString text = kUsage + kDescription + QStringLiteral("\nOpzioni:\n");
     for (const QCommandLineOption& option : options.all()) {
@@ -55,7 +71,7 @@ CommandLine parseCommandLine(const QStringList& arguments, const QString& workin
         const QStringList unknown = parser.unknownOptionNames();
         command.error = (unknown.isEmpty() ? QStringLiteral("zeb: opzione non valida\n")
                                            : QStringLiteral("zeb: opzione sconosciuta: %1\n")
-                                                 .arg(dashed(unknown).join(QLatin1Char(' ')))) +
+                                                 .arg(typedAs(unknown, arguments).join(QLatin1Char(' ')))) +
                         kUsage + QStringLiteral("Altre informazioni con: zeb --help\n");
         return command;
     }
@@ -70,9 +86,12 @@ CommandLine parseCommandLine(const QStringList& arguments, const QString& workin
         return command;
     }
     command.enqueue = parser.isSet(options.enqueue);
-    const QDir working(workingFolder);
-    for (const QString& path : parser.positionalArguments()) {
-        command.paths.append(QDir::cleanPath(working.absoluteFilePath(path)));
-    }
+    for (const QString& argument : parser.positionalArguments())
+        command.paths.append(pathOfArgument(argument, workingFolder));
     return command;
+}
+
+QString pathOfArgument(const QString& argument, const QString& workingFolder) {
+    if (isUri(argument)) return localPathOfUri(argument).value_or(argument);
+    return QDir::cleanPath(QDir(workingFolder).absoluteFilePath(argument));
 }

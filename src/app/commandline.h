@@ -6,7 +6,8 @@
 
 // What the program was asked for on its command line: zeb [--enqueue] [FILE|FOLDER|LIST.zbl]...
 struct CommandLine {
-    // Absolute paths, in the order given.
+    // Absolute paths, in the order given; an address of another kind than a local file's stays as it was
+    // given, for the program to refuse.
     QStringList paths;
     bool enqueue = false;
     // Set when the program is to end at once, without a window: --help, --version or a mistake.
@@ -17,3 +18,7 @@ struct CommandLine {
 
 // Reads the arguments (the program's name first); relative paths are taken from the working folder.
 CommandLine parseCommandLine(const QStringList& arguments, const QString& workingFolder);
+
+// The path that a file named on a command line or handed over stands for: a path, relative ones taken
+// from the working folder, or a local file's address (file://); any other address as it was given.
+QString pathOfArgument(const QString& argument, const QString& workingFolder);

@@ -1,5 +1,6 @@
 #include "openedpaths.h"
 
+#include "fileuri.h"
 #include "folderreader.h"
 
 #include <QFileInfo>
@@ -10,7 +11,9 @@ OpenedPaths sortOutPaths(const QStringList& paths, const WildcardPattern& patter
     OpenedPaths opened;
     for (const QString& path : paths) {
         const QFileInfo info(path);
-        if (!info.exists()) {
+        if (isUri(path)) {
+            opened.refused.append(path);
+        } else if (!info.exists()) {
             opened.missing.append(path);
         } else if (info.isDir()) {
             // A folder that cannot be read adds nothing, as it shows nothing in the browser.
