@@ -1,6 +1,7 @@
 #include "settingsfile.h"
 
 #include "installation.h"
+#include "musicfolder.h"
 #include "regularfile.h"
 #include "savefile.h"
 #include "settingscodec.h"
@@ -54,6 +55,11 @@ QString settingsFilePath(const QString& programFolder) {
                                ? programFolder
                                : QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
     return QDir(folder).filePath(kFileName);
+}
+
+QString browserStartFolder(const QString& programFolder, const QString& settingsPath) {
+    return QFileInfo(settingsPath).absolutePath() == QDir(programFolder).absolutePath() ? programFolder
+                                                                                          : musicFolder();
 }
 
 SettingsRecord LeggiConfig(const QString& path) {
