@@ -49,16 +49,22 @@ int main(int argc, char* argv[]) {
     const QString programFolder = QCoreApplication::applicationDirPath();
     // Loaded on the first play, not here: loading libmpv would slow every start.
     PlayerModule playerModule(playerModulePath(programFolder));
-    Seleziona seleziona(dialogs, programFolder, settingsFilePath(programFolder), playerModule,
+    const QString settingsPath = settingsFilePath(programFolder);
+    Seleziona seleziona(dialogs, browserStartFolder(programFolder, settingsPath), settingsPath, playerModule,
                         defaultPlayerOptions());
     QObject::connect(&instance, &SingleInstance::openRequested, &seleziona,
-                     [&seleziona](const QStringList& paths, bool enqueue) {
+                     [&seleziona](const QStringList& arguments, bool enqueue) {
+                         QStringList paths;
+                         for (const QString& argument : arguments)
+                             paths.append(pathOfArgument(argument, QDir::currentPath()));
                          seleziona.openPaths(paths, enqueue);
                          seleziona.raiseWindow();
                      });
+    QObject::connect(&seleziona, &Seleziona::ended, &application, &QCoreApplication::quit, Qt::QueuedConnection);
     seleziona.load();
     if (!command.paths.isEmpty()) seleziona.openPaths(command.paths, command.enqueue);
     MediaControls mediaControls(seleziona.playback(), seleziona);
+    QObject::connect(&seleziona, &Seleziona::playChoicesChanged, &mediaControls, &MediaControls::changed);
     MprisService mpris(mediaControls);
     // On the bus once the first window is up: the window never waits for the bus.
     QTimer::singleShot(0, &mpris, &MprisService::start);

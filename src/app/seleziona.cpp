@@ -46,12 +46,12 @@ const QString kIdleText =
 
 }  // namespace
 
-Seleziona::Seleziona(Dialogs& dialogs, QString programFolder, QString settingsPath,
+Seleziona::Seleziona(Dialogs& dialogs, QString startFolder, QString settingsPath,
                      PlayerModule& playerModule, PlayerBackend::Options playerOptions)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       m_dialogs(dialogs),
-      m_programFolder(std::move(programFolder)),
+      m_startFolder(std::move(startFolder)),
       m_settings(std::move(settingsPath)),
       m_playerModule(playerModule),
       m_playerOptions(std::move(playerOptions)) {
@@ -74,6 +74,7 @@ Seleziona::Seleziona(Dialogs& dialogs, QString programFolder, QString settingsPa
     connect(mounts, &MountWatch::changed, this, &Seleziona::followMounts);
     buildHints();
     watchPlayIntent();
+    watchPlayChoices();
     connect(&m_settings, &SettingsSession::saved, this, &Seleziona::settingsSaved);
 }
 
@@ -224,6 +225,12 @@ void Seleziona::watchPlayIntent() {
     });
 }
 
+void Seleziona::watchPlayChoices() {
+    connect(m_playlist, &PlaylistModel::rowsInserted, this, &Seleziona::playChoicesChanged);
+    connect(m_playlist, &PlaylistModel::rowsRemoved, this, &Seleziona::playChoicesChanged);
+    connect(m_playlist, &PlaylistModel::modelReset, this, &Seleziona::playChoicesChanged);
+}
+
 void Seleziona::preparePlayer() {
     m_playerModule.preload();
 }
@@ -233,7 +240,7 @@ void Seleziona::load() {
     // The pattern is set before the folder so that the folder is read once. Asking the settings window
     // for the pattern loads it, and with it the settings file.
     m_browser->setPattern(configura().mediaPattern());
-    m_browser->pointAt(m_programFolder);
+    m_browser->pointAt(m_startFolder);
     visore();
     splash();
     m_hints->showIdle();
@@ -253,7 +260,9 @@ bool Seleziona::isWaitingOnFiles() const {
            !m_pathsToOpen.empty() || (m_exiting && !m_settingsWritten);
 }
 
-// One set of paths at a time, so that they reach the playlist in the order they were handed over.
+// One set of paths at a time, each carried out whole (its list file loaded, its files added) before the
+// next is looked at, so that they reach the playlist in the order they were handed over and files come
+// with the list file they came with.
 void Seleziona::openPaths(const QStringList& paths, bool enqueue) {
     if (!enqueue) preparePlayer();
     m_pathsToOpen.push_back({paths, enqueue});
@@ -269,8 +278,10 @@ void Seleziona::sortOutNextPaths() {
         },
         [this, enqueue = next.enqueue](const OpenedPaths& opened) {
             open(opened, enqueue);
-            m_pathsToOpen.pop_front();
-            if (!m_pathsToOpen.empty()) sortOutNextPaths();
+            m_listFiles->whenLoaded([this] {
+                m_pathsToOpen.pop_front();
+                if (!m_pathsToOpen.empty()) sortOutNextPaths();
+            });
         });
 }
 
@@ -279,6 +290,10 @@ void Seleziona::open(const OpenedPaths& opened, bool enqueue) {
     if (m_exiting) return;
     for (const QString& path : opened.missing) {
         m_dialogs.tell(this, QStringLiteral("Il file o la cartella non esiste:\n%1").arg(path),
+                       Dialogs::Icon::Warning);
+    }
+    for (const QString& address : opened.refused) {
+        m_dialogs.tell(this, QStringLiteral("ZEB apre soltanto file locali:\n%1").arg(address),
                        Dialogs::Icon::Warning);
     }
     std::vector<Track> added;
@@ -325,6 +340,7 @@ Configura& Seleziona::configura() {
     if (!m_configura) {
         m_configura = std::make_unique<Configura>(m_dialogs);
         connect(m_configura.get(), &Configura::closed, this, &Seleziona::closeSettings);
+        connect(m_configura.get(), &Configura::playOptionsChanged, this, &Seleziona::playChoicesChanged);
         applySettings(m_settings.read());
     }
     return *m_configura;
@@ -392,6 +408,23 @@ void Seleziona::playPlaylist() {
     Command4->click();
 }
 
+bool Seleziona::canPlayPlaylist() const {
+    if (!Command4->isEnabled() || m_exiting || !m_configura) return false;
+    const std::vector<Format> formats = m_configura->formats();
+    const std::vector<Track>& tracks = m_playlist->tracks();
+    return std::any_of(tracks.cbegin(), tracks.cend(),
+                       [&](const Track& track) { return hasActiveFormat(track.path, formats); });
+}
+
+PlayOptions Seleziona::playOptions() const {
+    return m_configura ? PlayOptions{m_configura->continuo(), m_configura->random()} : PlayOptions{};
+}
+
+void Seleziona::setPlayOptions(const PlayOptions& options) {
+    configura().setContinuo(options.continuo);
+    configura().setRandom(options.random);
+}
+
 // As the file named on the command line.
 void Seleziona::openFile(const QString& path) {
     openPaths({path}, false);
@@ -455,6 +488,7 @@ void Seleziona::lockForChooser(bool locked) {
                                                             Command9, Command10, List2}) {
         control->setEnabled(!locked);
     }
+    Q_EMIT playChoicesChanged();
 }
 
 void Seleziona::addSelectedFiles() {
@@ -525,9 +559,11 @@ void Seleziona::resizeEvent(QResizeEvent* event) {
     stopViewer();
 }
 
+// While the settings window is open, or the exit under way, the window takes no input.
 void Seleziona::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::WindowStateChange) stopViewer();
+    if (event->type() == QEvent::EnabledChange) Q_EMIT playChoicesChanged();
 }
 
 // Asked on every close, whatever asked for it: nothing records whether the playlist was saved. On Yes the
@@ -560,4 +596,5 @@ void Seleziona::settingsSaved(SettingsSession::Outcome outcome) {
     }
     m_settingsWritten = true;
     close();
+    Q_EMIT ended();
 }

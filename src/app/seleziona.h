@@ -41,9 +41,9 @@ struct SettingsRecord;
 class Seleziona : public QWidget, public MprisHost {
     Q_OBJECT
 public:
-    // The browser starts in programFolder; settingsPath names ZEBcfg.dat; the viewer's player comes from
+    // The browser starts in startFolder; settingsPath names ZEBcfg.dat; the viewer's player comes from
     // playerModule and takes playerOptions.
-    Seleziona(Dialogs& dialogs, QString programFolder, QString settingsPath, PlayerModule& playerModule,
+    Seleziona(Dialogs& dialogs, QString startFolder, QString settingsPath, PlayerModule& playerModule,
               PlayerBackend::Options playerOptions);
     ~Seleziona() override;
 
@@ -72,7 +72,18 @@ public:
     void raiseWindow() override;
     void askToQuit() override;
     void playPlaylist() override;
+    bool canPlayPlaylist() const override;
+    PlayOptions playOptions() const override;
+    void setPlayOptions(const PlayOptions& options) override;
     void openFile(const QString& path) override;
+
+Q_SIGNALS:
+    // The exit was confirmed and the settings written: the program is to end, whichever of its windows was
+    // up. A window that was hidden (the viewer played, the about window showed) ends nothing by closing.
+    void ended();
+    // What the media controls read here may have changed: the playlist, the options, the formats, whether
+    // play-all can be pressed.
+    void playChoicesChanged();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -87,6 +98,7 @@ private:
     void buildHintStrip();
     void buildHints();
     void watchPlayIntent();
+    void watchPlayChoices();
     void preparePlayer();
     void applySettings(const SettingsRecord& record);
     SettingsRecord currentSettings();
@@ -117,7 +129,7 @@ private:
     void showSelectedPath();
 
     Dialogs& m_dialogs;
-    const QString m_programFolder;
+    const QString m_startFolder;
     SettingsSession m_settings;
     PlaylistModel* m_playlist;
     ListFileSession* m_listFiles;

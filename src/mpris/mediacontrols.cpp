@@ -1,5 +1,6 @@
 #include "mediacontrols.h"
 
+#include "fileuri.h"
 #include "mediaplayer.h"
 #include "mprishost.h"
 #include "playbacksession.h"
@@ -73,6 +74,10 @@ void MediaControls::setVolume(double volume) {
     m_playback.visore().player().setVolume(int(std::lround(std::clamp(volume, 0.0, 1.0) * 100)));
 }
 
+bool MediaControls::canPlay() const {
+    return m_playback.isOpen() || m_host.canPlayPlaylist() || m_playback.canReplay();
+}
+
 bool MediaControls::canGoNext() const {
     return m_playback.isOpen() && m_playback.sequencer().hasNext();
 }
@@ -89,9 +94,36 @@ bool MediaControls::canSeek() const {
 void MediaControls::play() {
     if (m_playback.isOpen()) {
         m_playback.visore().player().play();
-    } else {
+    } else if (m_host.canPlayPlaylist()) {
         m_host.playPlaylist();
+    } else {
+        m_playback.replay();
     }
+}
+
+bool MediaControls::isOpeningTrack() const {
+    return m_playback.isOpen() && m_playback.visore().player().state().shown() == PlayerState::Shown::Loading;
+}
+
+QString MediaControls::loopStatus() const {
+    return m_host.playOptions().continuo ? QStringLiteral("Playlist") : QStringLiteral("None");
+}
+
+void MediaControls::setLoopStatus(const QString& status) {
+    if (status != QStringLiteral("Playlist") && status != QStringLiteral("None")) return;
+    PlayOptions options = m_host.playOptions();
+    options.continuo = status == QStringLiteral("Playlist");
+    m_host.setPlayOptions(options);
+}
+
+bool MediaControls::shuffle() const {
+    return m_host.playOptions().random;
+}
+
+void MediaControls::setShuffle(bool on) {
+    PlayOptions options = m_host.playOptions();
+    options.random = on;
+    m_host.setPlayOptions(options);
 }
 
 void MediaControls::pause() {
@@ -137,8 +169,7 @@ void MediaControls::setPosition(const QDBusObjectPath& track, qlonglong position
 }
 
 bool MediaControls::openUri(const QString& uri) {
-    const QUrl url(uri);
-    if (!url.isLocalFile() || !url.host().isEmpty()) return false;
-    m_host.openFile(url.toLocalFile());
-    return true;
+    const std::optional<QString> path = localPathOfUri(uri);
+    if (path) m_host.openFile(*path);
+    return path.has_value();
 }

@@ -9,7 +9,9 @@ class PlaybackSession;
 
 // Playback as the desktop's media controls see it and drive it (the media keys, the desktop's media
 // panel), in the terms of MPRIS: times in microseconds, the volume from 0 to 1, the state and the track as
-// words and tags. Nothing plays while the viewer is closed; play then plays the playlist.
+// words and tags. Nothing plays while the viewer is closed; play then plays the playlist, or when that has
+// nothing to play, the queue that played last. What each control can do says whether it would do
+// something now.
 class MediaControls : public QObject {
     Q_OBJECT
 public:
@@ -24,9 +26,19 @@ public:
     qlonglong position() const;
     double volume() const;
     void setVolume(double volume);
+    bool canPlay() const;
     bool canGoNext() const;
     bool canGoPrevious() const;
     bool canSeek() const;
+    // While a track is being opened, its tags and length are not known yet.
+    bool isOpeningTrack() const;
+    // "Playlist" with Continuo ticked, else "None". Setting it ticks or unticks Continuo; "Track", which
+    // ZEB does not do, changes nothing.
+    QString loopStatus() const;
+    void setLoopStatus(const QString& status);
+    // Random.
+    bool shuffle() const;
+    void setShuffle(bool on);
 
     void play();
     void pause();

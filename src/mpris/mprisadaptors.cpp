@@ -50,6 +50,22 @@ QString MprisPlayerAdaptor::playbackStatus() const {
     return m_controls.playbackStatus();
 }
 
+QString MprisPlayerAdaptor::loopStatus() const {
+    return m_controls.loopStatus();
+}
+
+void MprisPlayerAdaptor::setLoopStatus(const QString& status) {
+    m_controls.setLoopStatus(status);
+}
+
+bool MprisPlayerAdaptor::shuffle() const {
+    return m_controls.shuffle();
+}
+
+void MprisPlayerAdaptor::setShuffle(bool on) {
+    m_controls.setShuffle(on);
+}
+
 QVariantMap MprisPlayerAdaptor::metadata() const {
     return m_controls.metadata();
 }
@@ -64,6 +80,10 @@ void MprisPlayerAdaptor::setVolume(double volume) {
 
 qlonglong MprisPlayerAdaptor::position() const {
     return m_controls.position();
+}
+
+bool MprisPlayerAdaptor::canPlay() const {
+    return m_controls.canPlay();
 }
 
 bool MprisPlayerAdaptor::canGoNext() const {

@@ -46,7 +46,9 @@ class MprisPlayerAdaptor : public QDBusAbstractAdaptor {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "org.mpris.MediaPlayer2.Player")
     Q_PROPERTY(QString PlaybackStatus READ playbackStatus)
-    Q_PROPERTY(double Rate READ rate CONSTANT)
+    Q_PROPERTY(QString LoopStatus READ loopStatus WRITE setLoopStatus)
+    Q_PROPERTY(bool Shuffle READ shuffle WRITE setShuffle)
+    Q_PROPERTY(double Rate READ rate WRITE setRate)
     Q_PROPERTY(double MinimumRate READ rate CONSTANT)
     Q_PROPERTY(double MaximumRate READ rate CONSTANT)
     Q_PROPERTY(QVariantMap Metadata READ metadata)
@@ -54,7 +56,7 @@ class MprisPlayerAdaptor : public QDBusAbstractAdaptor {
     Q_PROPERTY(qlonglong Position READ position)
     Q_PROPERTY(bool CanGoNext READ canGoNext)
     Q_PROPERTY(bool CanGoPrevious READ canGoPrevious)
-    Q_PROPERTY(bool CanPlay READ canControl CONSTANT)
+    Q_PROPERTY(bool CanPlay READ canPlay)
     Q_PROPERTY(bool CanPause READ canControl CONSTANT)
     Q_PROPERTY(bool CanSeek READ canSeek)
     Q_PROPERTY(bool CanControl READ canControl CONSTANT)
@@ -62,16 +64,22 @@ public:
     MprisPlayerAdaptor(MediaControls& controls, QObject* object);
 
     QString playbackStatus() const;
-    // The player plays at its own pace only.
+    QString loopStatus() const;
+    void setLoopStatus(const QString& status);
+    bool shuffle() const;
+    void setShuffle(bool on);
+    // The player plays at its own pace only: any other rate asked for is ignored.
     double rate() const { return 1.0; }
+    void setRate(double) {}
     QVariantMap metadata() const;
     double volume() const;
     void setVolume(double volume);
     qlonglong position() const;
+    bool canPlay() const;
     bool canGoNext() const;
     bool canGoPrevious() const;
     bool canSeek() const;
-    // Playing, pausing and the rest can always be asked for: play with nothing playing plays the playlist.
+    // Pausing and the rest can always be asked for.
     bool canControl() const { return true; }
 
 public Q_SLOTS:

@@ -13,6 +13,8 @@ const QString kServiceName = QStringLiteral("org.mpris.MediaPlayer2.zeb");
 const QString kObjectPath = QStringLiteral("/org/mpris/MediaPlayer2");
 // The name is ours only while no other program holds it.
 constexpr uint kDoNotQueue = 4;
+// The longest a track being opened holds back what the bus hears: a local file opens in far less.
+constexpr qint64 kOpeningHeldBackMs = 500;
 
 QString interfaceOf(const QDBusAbstractAdaptor* adaptor) {
     const QMetaObject* type = adaptor->metaObject();
@@ -33,16 +35,19 @@ QVariantMap propertiesOf(const QDBusAbstractAdaptor* adaptor) {
 }  // namespace
 
 MprisService::MprisService(MediaControls& controls)
-    : m_adaptors{new MprisRootAdaptor(controls, &m_object), new MprisPlayerAdaptor(controls, &m_object)} {
+    : m_controls(controls),
+      m_adaptors{new MprisRootAdaptor(controls, &m_object), new MprisPlayerAdaptor(controls, &m_object)} {
     for (const QDBusAbstractAdaptor* adaptor : std::as_const(m_adaptors))
         m_announced.append(propertiesOf(adaptor));
     m_pending.setSingleShot(true);
-    m_pending.setInterval(0);
     connect(&m_pending, &QTimer::timeout, this, &MprisService::announceChanges);
-    // Started once for a burst of changes, never put off by the next one.
-    connect(&controls, &MediaControls::changed, this, [this] {
-        if (!m_pending.isActive()) m_pending.start();
-    });
+    connect(&controls, &MediaControls::changed, this, &MprisService::changed);
+}
+
+// Started once for a burst of changes, never put off by the next one; held back by a track being opened
+// only until the next change, which may be the end of the opening.
+void MprisService::changed() {
+    if (!m_pending.isActive() || m_heldBack.isValid()) m_pending.start(0);
 }
 
 void MprisService::start() {
@@ -58,6 +63,16 @@ void MprisService::start() {
 }
 
 void MprisService::announceChanges() {
+    if (!m_controls.isOpeningTrack()) {
+        m_heldBack.invalidate();
+    } else {
+        if (!m_heldBack.isValid()) m_heldBack.start();
+        const qint64 left = kOpeningHeldBackMs - m_heldBack.elapsed();
+        if (left > 0) {
+            m_pending.start(int(left));
+            return;
+        }
+    }
     for (qsizetype interface = 0; interface < m_adaptors.size(); ++interface) announce(interface);
 }
 

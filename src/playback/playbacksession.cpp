@@ -56,3 +56,11 @@ void PlaybackSession::next() {
 void PlaybackSession::previous() {
     if (isOpen()) m_sequencer.previous();
 }
+
+bool PlaybackSession::canReplay() const {
+    return !isOpen() && m_sequencer.canReplay();
+}
+
+void PlaybackSession::replay() {
+    if (canReplay()) m_sequencer.replay();
+}

@@ -34,6 +34,9 @@ public:
     void leave();
     void next();
     void previous();
+    // With the viewer closed: the queue, or the file alone, that played last, again.
+    bool canReplay() const;
+    void replay();
 
 Q_SIGNALS:
     void hideMainWindow();

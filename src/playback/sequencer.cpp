@@ -21,6 +21,7 @@ bool Sequencer::playQueue(std::vector<Track> queue) {
     if (m_queue.empty()) return false;
     m_unheard.clear();
     m_lastFailure.reset();
+    m_lastPlayed = m_queue;
     int first = 0;
     if (m_options().random) {
         m_random.seedFromClock();
@@ -34,6 +35,7 @@ bool Sequencer::playQueue(std::vector<Track> queue) {
 
 void Sequencer::playOne(const Track& track, bool hideMainWindow) {
     m_alone = track;
+    m_lastPlayed = {track};
     begin(track, hideMainWindow);
 }
 
@@ -58,6 +60,10 @@ void Sequencer::previous() {
     } else if (m_current >= 0) {
         startQueued(std::max(0, m_current - 1));
     }
+}
+
+bool Sequencer::replay() {
+    return playQueue(m_lastPlayed);
 }
 
 std::optional<Track> Sequencer::playing() const {

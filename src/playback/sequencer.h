@@ -42,6 +42,9 @@ public:
     void finish();
     // The track before in the queue; the first track, and a file played alone, start again.
     void previous();
+    // Plays again, as a queue, the queue or the file alone that played last; false when none has.
+    bool replay();
+    bool canReplay() const { return !m_lastPlayed.empty(); }
 
     // The player's notifications.
     void endOfStream();
@@ -82,6 +85,8 @@ private:
     int m_current = -1;
     // The file playing outside the queue, if one is.
     std::optional<Track> m_alone;
+    // What played last: the queue, or the file played alone.
+    std::vector<Track> m_lastPlayed;
     // The queue's indices not heard since a track last played, and the last of them that failed.
     std::set<int> m_unheard;
     std::optional<QString> m_lastFailure;

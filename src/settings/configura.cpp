@@ -82,6 +82,8 @@ void Configura::buildOptionsFrame() {
                                QStringLiteral("Esegui le liste in ordine casuale"),
                                twipsRect(120, 480, 3135, 255));
     Random->setToolTip(QStringLiteral("Esegue la lista in ordine casuale e senza mai finire"));
+    connect(Continuo, &QCheckBox::toggled, this, &Configura::playOptionsChanged);
+    connect(Random, &QCheckBox::toggled, this, &Configura::playOptionsChanged);
     Label1 = place(new QLabel(QStringLiteral("Un doppio click sull'elenco dei files:"), Frame2),
                    QStringLiteral("Label1"), twipsRect(120, 840, 3255, 255));
     looks::paintText(Label1, looks::kCyan);
@@ -115,6 +117,14 @@ bool Configura::continuo() const {
 
 bool Configura::random() const {
     return Random->isChecked();
+}
+
+void Configura::setContinuo(bool on) {
+    Continuo->setChecked(on);
+}
+
+void Configura::setRandom(bool on) {
+    Random->setChecked(on);
 }
 
 int Configura::clicco() const {

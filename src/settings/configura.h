@@ -30,10 +30,17 @@ public:
     std::vector<Format> formats() const;
     bool continuo() const;
     bool random() const;
+    // As a tick of its box: the desktop's media panel sets them too.
+    void setContinuo(bool on);
+    void setRandom(bool on);
     // What a double-click on a media file does: 0 adds it to the playlist, 1 plays it.
     int clicco() const;
     // The media file pattern computed from the formats when they were loaded or last edited.
     QString mediaPattern() const { return m_Text1; }
+
+Q_SIGNALS:
+    // Continuo or Random has been ticked or unticked.
+    void playOptionsChanged();
 
 private:
     void buildFormatsFrame();

@@ -17,9 +17,14 @@ public:
     void raiseWindow() override { asked.append(QStringLiteral("show")); }
     void askToQuit() override { asked.append(QStringLiteral("quit")); }
     void playPlaylist() override { asked.append(QStringLiteral("play-all")); }
+    bool canPlayPlaylist() const override { return playlistPlays; }
+    PlayOptions playOptions() const override { return options; }
+    void setPlayOptions(const PlayOptions& set) override { options = set; }
     void openFile(const QString& path) override { asked.append(QStringLiteral("open ") + path); }
 
     QStringList asked;
+    bool playlistPlays = true;
+    PlayOptions options;
 };
 
 class MediaControlsTest : public testing::Test {
@@ -73,6 +78,55 @@ TEST_F(MediaControlsTest, WithTheViewerClosedPlayPlaysThePlaylistAndNothingElseA
         EXPECT_TRUE(controls.metadata().isEmpty()) << row.what;
         EXPECT_FALSE(controls.canGoNext() || controls.canGoPrevious() || controls.canSeek()) << row.what;
         EXPECT_FALSE(session.visore().isVisible()) << row.what;
+    }
+}
+
+// Play says whether it would do something, and does it: the playlist, else the queue that played last.
+TEST_F(MediaControlsTest, PlayWithTheViewerClosedPlaysThePlaylistOrElseTheLastQueue) {
+    host.playlistPlays = false;
+    EXPECT_FALSE(controls.canPlay()) << "nothing to play at all";
+    controls.play();
+    EXPECT_TRUE(host.asked.isEmpty());
+    EXPECT_FALSE(session.visore().isVisible());
+
+    host.playlistPlays = true;
+    EXPECT_TRUE(controls.canPlay());
+    controls.play();
+    EXPECT_EQ(host.asked, QStringList{QStringLiteral("play-all")});
+
+    playAandB();
+    controls.next();
+    controls.stop();
+    host.playlistPlays = false;
+    EXPECT_TRUE(controls.canPlay()) << "the queue stopped can play again";
+    controls.play();
+    EXPECT_TRUE(session.visore().isVisible());
+    EXPECT_EQ(title(), QStringLiteral("a"));
+    EXPECT_EQ(host.asked, QStringList{QStringLiteral("play-all")});
+}
+
+// Loop and shuffle are Continuo and Random, read and set where the settings window reads and sets them.
+TEST_F(MediaControlsTest, LoopAndShuffleAreContinuoAndRandom) {
+    const struct {
+        std::function<void()> act;
+        bool continuo;
+        bool random;
+        const char* loopStatus;
+    } steps[] = {
+        {[] {}, false, false, "None"},
+        {[this] { controls.setLoopStatus(QStringLiteral("Playlist")); }, true, false, "Playlist"},
+        {[this] { controls.setLoopStatus(QStringLiteral("Track")); }, true, false, "Playlist"},
+        {[this] { controls.setShuffle(true); }, true, true, "Playlist"},
+        {[this] { controls.setLoopStatus(QStringLiteral("None")); }, false, true, "None"},
+        {[this] { controls.setLoopStatus(QStringLiteral("nonsense")); }, false, true, "None"},
+        {[this] { controls.setShuffle(false); }, false, false, "None"},
+    };
+    for (const auto& step : steps) {
+        step.act();
+        EXPECT_EQ(host.options.continuo, step.continuo) << step.loopStatus;
+        EXPECT_EQ(host.options.random, step.random) << step.loopStatus;
+        EXPECT_EQ(controls.loopStatus(), QString::fromUtf8(step.loopStatus));
+        EXPECT_EQ(controls.shuffle(), step.random);
     }
 }
 
@@ -221,6 +275,7 @@ TEST_F(MediaControlsTest, OnlyLocalFilesAreOpened) {
         QStringList asked;
     } cases[] = {
         {"file:///m/a%20b.mp3", true, {QStringLiteral("open /m/a b.mp3")}},
+        {"file://localhost/m/c%C3%A8.mp3", true, {QString::fromUtf8("open /m/cè.mp3")}},
         {"file://server/m/a.mp3", false, {}},
         {"http://example.org/a.mp3", false, {}},
         {"/m/a.mp3", false, {}},
