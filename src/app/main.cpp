@@ -1,3 +1,4 @@
+#include "accessibility.h"
 #include "commandline.h"
 #include "installation.h"
 #include "mediacontrols.h"
@@ -40,6 +41,7 @@ int main(int argc, char* argv[]) {
     int qtArgumentCount = 1;
     QApplication application(qtArgumentCount, argv);
     QApplication::setApplicationName(QStringLiteral("zeb"));
+    installAccessibleReadings();
     SingleInstance instance;
     if (instance.start(command.paths, command.enqueue) == SingleInstance::Role::HandedOver) return 0;
 

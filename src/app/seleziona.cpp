@@ -1,15 +1,16 @@
 #include "seleziona.h"
 
 #include "background.h"
+#include "busypointer.h"
 #include "configura.h"
 #include "controls.h"
-#include "deletekey.h"
 #include "dialogs.h"
 #include "drives.h"
 #include "folderlist.h"
 #include "formats.h"
 #include "hideafterrelease.h"
 #include "hintline.h"
+#include "keyaction.h"
 #include "listfilesession.h"
 #include "looks.h"
 #include "mediabrowser.h"
@@ -94,6 +95,7 @@ void Seleziona::buildBrowser(const Drives& drives) {
                          twipsRect(3000, 120, 4470, 3600), looks::kYellow);
     m_browser = new MediaBrowser(drives, Drive1, Dir1, File1);
     connect(File1, &QListView::doubleClicked, this, &Seleziona::mediaFileDoubleClicked);
+    onEnterKey(File1, [this] { mediaFileDoubleClicked(); });
 }
 
 void Seleziona::followMounts(const std::vector<Mount>& mounts) {
@@ -155,6 +157,7 @@ void Seleziona::buildPlaylist() {
     List2->setEditTriggers(QAbstractItemView::NoEditTriggers);
     // The Delete key in the playlist removes the selected entry, as the remove button does.
     onDeleteKey(List2, [this] { removeSelectedEntry(); });
+    onEnterKey(List2, [this] { playSelectedEntry(); });
     connect(List2, &QListView::clicked, this, &Seleziona::showSelectedPath);
     connect(List2, &QListView::doubleClicked, this, &Seleziona::playSelectedEntry);
     connect(List2->selectionModel(), &QItemSelectionModel::selectionChanged, this,
@@ -169,6 +172,9 @@ void Seleziona::buildPlaylist() {
 // written, is reported.
 void Seleziona::connectListFiles() {
     m_listFiles = new ListFileSession(*m_playlist);
+    // The playlist waits while a list file is read into it.
+    auto* busy = new BusyPointer({List2}, this);
+    connect(m_listFiles, &ListFileSession::busyChanged, busy, &BusyPointer::setWaiting);
     connect(m_listFiles, &ListFileSession::captionChanged, this, &QWidget::setWindowTitle);
     connect(m_listFiles, &ListFileSession::notAListFile, this,
             [this] { m_dialogs.tell(this, kNotAListFile, Dialogs::Icon::Stop); });
@@ -180,6 +186,7 @@ void Seleziona::connectListFiles() {
 
 void Seleziona::buildHintStrip() {
     frame = place(new QFrame(this), QStringLiteral("frame"), twipsRect(120, 6120, 7335, 495));
+    frame->setAccessibleName(QStringLiteral("Suggerimenti"));
     looks::paint(frame, looks::kCyan, looks::kBlue);
     Image1 = place(new Picture(QStringLiteral(":/pictures/hintstrip.svg"), frame), QStringLiteral("Image1"),
                    twipsRect(30, 125, 7275, 345));
@@ -201,7 +208,7 @@ void Seleziona::buildHints() {
     for (QAbstractButton* button : std::initializer_list<QAbstractButton*>{
              Command1, Command2, Command3, Command4, Command5, Command6, Command7, Command8, Command9,
              Command10, Frame1->Command11, Frame1->Command12, Command13}) {
-        m_hints->showOnMovement(button, button->toolTip());
+        m_hints->showOnMovement(button, button->accessibleName());
     }
     for (QWidget* control :
          std::initializer_list<QWidget*>{this, Frame1, Dir1, Frame1->Dir2, File1, Frame1->File2, List2}) {

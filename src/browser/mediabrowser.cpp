@@ -1,6 +1,7 @@
 #include "mediabrowser.h"
 
 #include "background.h"
+#include "busypointer.h"
 #include "folderlist.h"
 
 #include <QAbstractItemView>
@@ -18,7 +19,8 @@ MediaBrowser::MediaBrowser(Drives drives, QComboBox* driveList, FolderList* fold
       m_driveList(driveList),
       m_folderList(folderList),
       m_fileList(fileList),
-      m_files(new QStringListModel(this)) {
+      m_files(new QStringListModel(this)),
+      m_busy(new BusyPointer({folderList, fileList}, this)) {
     for (const Drives::Drive& drive : m_drives.list()) m_driveList->addItem(drive.label);
     m_fileList->setModel(m_files);
     m_fileList->setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -59,8 +61,7 @@ void MediaBrowser::pickDrive(int drive) {
 void MediaBrowser::read(const Request& request) {
     m_pending = request;
     const quint64 id = ++m_requests;
-    for (QWidget* list : std::initializer_list<QWidget*>{m_folderList, m_fileList})
-        list->setCursor(Qt::BusyCursor);
+    m_busy->setWaiting(true);
     auto work = [request, pattern = m_pattern]() -> std::optional<ReadFolder> {
         if (request.orNearestParent) return readNearestFolder(request.root, request.folder, pattern);
         std::optional<FolderContent> content = readFolder(request.folder, pattern);
@@ -71,8 +72,7 @@ void MediaBrowser::read(const Request& request) {
                     [this, id, root = request.root](const std::optional<ReadFolder>& folder) {
                         if (id != m_requests) return;
                         m_pending.reset();
-                        for (QWidget* list : std::initializer_list<QWidget*>{m_folderList, m_fileList})
-                            list->unsetCursor();
+                        m_busy->setWaiting(false);
                         if (folder) show(root, *folder);
                         Q_EMIT readFinished();
                     });

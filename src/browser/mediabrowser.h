@@ -8,6 +8,7 @@
 
 #include <optional>
 
+class BusyPointer;
 class FolderList;
 class QComboBox;
 class QListView;
@@ -72,6 +73,8 @@ private:
     FolderList* m_folderList;
     QListView* m_fileList;
     QStringListModel* m_files;
+    // Over the folder and file lists while a folder is being read.
+    BusyPointer* m_busy;
     QString m_folderRoot;
     QString m_folder;
     QString m_patternText;

@@ -24,6 +24,7 @@ constexpr int kSeekSteps = 10;
 constexpr int kSeekArrowStep = int(kSeekShort) * kSeekSteps;
 constexpr int kSeekPageStep = 30 * kSeekSteps;
 constexpr int kVolumeStep = 5;
+const QString kPictureName = QStringLiteral("Immagine");
 
 QIcon icon(const QString& picture) {
     return QIcon(renderPicture(QStringLiteral(":/pictures/%1.svg").arg(picture), QSize(16, 16), 2));
@@ -66,6 +67,7 @@ void MediaPlayer::buildControls() {
     buildActions();
 
     m_screen = new QWidget(this);
+    m_screen->setAccessibleName(kPictureName);
     m_screen->setAutoFillBackground(true);
     QPalette black = m_screen->palette();
     black.setColor(QPalette::Window, Qt::black);
@@ -87,7 +89,8 @@ void MediaPlayer::buildControls() {
     m_status->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
 
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(controlButton(m_playPause, this));
+    m_playPauseButton = controlButton(m_playPause, this);
+    buttons->addWidget(m_playPauseButton);
     buttons->addWidget(controlButton(m_stop, this));
     buttons->addStretch();
     buttons->addWidget(controlButton(m_mute, this));
@@ -103,7 +106,6 @@ void MediaPlayer::buildControls() {
 
 void MediaPlayer::buildActions() {
     m_playPause = keyedAction(QStringLiteral("Riproduci / Pausa"), {Qt::Key_Space}, this);
-    m_playPause->setIcon(m_playIcon);
     m_playPause->setObjectName(QStringLiteral("playPause"));
     m_stop = new QAction(icon(QStringLiteral("player_stop")), QStringLiteral("Ferma"), this);
     auto* back = keyedAction(QStringLiteral("Indietro di 5 s"), {Qt::Key_Left}, this);
@@ -165,6 +167,7 @@ bool MediaPlayer::ensureBackend() {
     delete m_layout->replaceWidget(m_screen, m_backend->videoArea());  // the layout item is ours to delete
     delete m_screen;
     m_screen = m_backend->videoArea();
+    m_screen->setAccessibleName(kPictureName);
     m_backend->setVolume(m_volume->value());
     m_backend->setMuted(m_mute->isChecked());
     m_backend->setStretched(m_stretched);
@@ -279,9 +282,14 @@ void MediaPlayer::tagsChanged(const QMap<QString, QString>& tags) {
     showStatus();
 }
 
+// The play/pause button shows, and names to screen readers, what a press does now.
 void MediaPlayer::showStatus() {
-    const QIcon& wanted = m_state.pressPauses() ? m_pauseIcon : m_playIcon;
-    if (m_playPause->icon().cacheKey() != wanted.cacheKey()) m_playPause->setIcon(wanted);
+    const bool pressPauses = m_state.pressPauses();
+    const QString press = pressPauses ? QStringLiteral("Pausa") : QStringLiteral("Riproduci");
+    if (m_playPauseButton->accessibleName() != press) {
+        m_playPause->setIcon(pressPauses ? m_pauseIcon : m_playIcon);
+        m_playPauseButton->setAccessibleName(press);
+    }
     m_status->setText(m_state.statusText());
     Q_EMIT changed();
 }

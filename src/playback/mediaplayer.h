@@ -11,6 +11,7 @@ class PlayerModule;
 class QAction;
 class QLabel;
 class QSlider;
+class QToolButton;
 class QVBoxLayout;
 
 // The player component of the viewer: the picture, and under it the player's own controls (play and
@@ -81,6 +82,7 @@ private:
     QSlider* m_volume;
     QLabel* m_status;
     QAction* m_playPause;
+    QToolButton* m_playPauseButton;
     QAction* m_stop;
     QAction* m_mute;
     bool m_stretched = false;

@@ -1,10 +1,11 @@
 #include "chooserpanel.h"
 
+#include "busypointer.h"
 #include "controls.h"
-#include "deletekey.h"
 #include "dialogs.h"
 #include "drives.h"
 #include "folderlist.h"
+#include "keyaction.h"
 #include "listfilesession.h"
 #include "looks.h"
 #include "mediabrowser.h"
@@ -15,6 +16,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListView>
 
@@ -47,6 +49,7 @@ ChooserPanel::ChooserPanel(Dialogs& dialogs, Drives drives, ListFileSession& lis
                       QStringLiteral("Command12"), twipsRect(3790, 5600, 3675, 450));
 
     m_browser = new MediaBrowser(std::move(drives), Drive2, Dir2, File2);
+    m_busy = new BusyPointer({this}, this);
     m_browser->setPattern(QStringLiteral("*") + kExtension);
     File2->setSelectionMode(QAbstractItemView::SingleSelection);
     // The Delete key in the file list deletes the selected list file, once the user confirms.
@@ -58,7 +61,10 @@ ChooserPanel::ChooserPanel(Dialogs& dialogs, Drives drives, ListFileSession& lis
         const QString name = selectedFile();
         if (!name.isEmpty()) Text1->setText(name);
     });
+    // Enter confirms, on a list file or in the name; Esc cancels.
     connect(File2, &QListView::doubleClicked, this, &ChooserPanel::confirm);
+    onEnterKey(File2, [this] { confirm(); });
+    connect(Text1, &QLineEdit::returnPressed, this, &ChooserPanel::confirm);
     connect(Command11, &QPushButton::clicked, this, &ChooserPanel::confirm);
     connect(Command12, &QPushButton::clicked, this, &ChooserPanel::closePanel);
     connect(&m_listFiles, &ListFileSession::removed, this, &ChooserPanel::listFileDeleted);
@@ -115,6 +121,14 @@ void ChooserPanel::followDrives(const std::vector<Drives::Drive>& now) {
     m_browser->followDrives(now);
 }
 
+void ChooserPanel::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        Command12->click();
+        return;
+    }
+    QFrame::keyPressEvent(event);
+}
+
 bool ChooserPanel::focusNextPrevChild(bool next) {
     QList<QWidget*> controls;
     for (QWidget* control :
@@ -164,11 +178,7 @@ void ChooserPanel::setWaiting(bool waiting) {
     for (QWidget* control : std::initializer_list<QWidget*>{Drive2, Dir2, File2, Text1, Command11}) {
         control->setEnabled(!waiting);
     }
-    if (waiting) {
-        setCursor(Qt::BusyCursor);
-    } else {
-        unsetCursor();
-    }
+    m_busy->setWaiting(waiting);
 }
 
 QString ChooserPanel::selectedFile() const {

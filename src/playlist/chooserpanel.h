@@ -4,6 +4,7 @@
 
 #include <QFrame>
 
+class BusyPointer;
 class Dialogs;
 class FolderList;
 class ListFileSession;
@@ -35,6 +36,7 @@ Q_SIGNALS:
     void closed();
 
 protected:
+    void keyPressEvent(QKeyEvent* event) override;
     bool focusNextPrevChild(bool next) override;
 
 private:
@@ -52,6 +54,8 @@ private:
     ListFileSession& m_listFiles;
     Azione m_azione = Azione::Leggi;
     MediaBrowser* m_browser;
+    // Over the panel while a list file is loaded, saved or deleted from here.
+    BusyPointer* m_busy;
     bool m_waiting = false;
     bool m_closeWhenDone = false;
 

@@ -21,10 +21,11 @@ template <typename Work, typename Done>
 void ListFileSession::run(Work work, Done done) {
     giveWay();
     const quint64 operation = ++m_operation;
-    m_busy = true;
+    setBusy(true);
     runInBackground(this, std::move(work), [this, operation, done = std::move(done)](const auto& result) {
         if (operation != m_operation) return;
-        m_busy = m_loading = false;
+        m_loading = false;
+        setBusy(false);
         done(result);
         runWhenLoaded();
         Q_EMIT finished();
@@ -79,7 +80,8 @@ void ListFileSession::beginNewList() {
 // An edit abandons a load from within the playlist's notice of it: what waited for the load runs after.
 void ListFileSession::abandon() {
     ++m_operation;
-    m_busy = m_loading = false;
+    m_loading = false;
+    setBusy(false);
     if (!m_whenLoaded.empty())
         QMetaObject::invokeMethod(this, &ListFileSession::runWhenLoaded, Qt::QueuedConnection);
 }
@@ -87,7 +89,8 @@ void ListFileSession::abandon() {
 void ListFileSession::giveWay() {
     if (!m_loading) return;
     ++m_operation;
-    m_busy = m_loading = false;
+    m_loading = false;
+    setBusy(false);
     runWhenLoaded();
 }
 
@@ -102,6 +105,10 @@ void ListFileSession::whenLoaded(std::function<void()> then) {
 void ListFileSession::runWhenLoaded() {
     if (m_loading) return;
     for (const std::function<void()>& then : std::exchange(m_whenLoaded, {})) then();
+}
+
+void ListFileSession::setBusy(bool busy) {
+    if (std::exchange(m_busy, busy) != busy) Q_EMIT busyChanged(busy);
 }
 
 void ListFileSession::becomeCurrent(const QString& path) {

@@ -48,12 +48,15 @@ Q_SIGNALS:
     void removeFailed(const QString& path);
     void removed(const QString& path);
     void finished();
+    // A file began or ceased to be read, written or deleted.
+    void busyChanged(bool busy);
 
 private:
     // Starts an operation in place of any under way; done runs with its result unless it is overtaken.
     template <typename Work, typename Done>
     void run(Work work, Done done);
     void becomeCurrent(const QString& path);
+    void setBusy(bool busy);
     // Drops a load under way for what comes next, and runs at once what waited for it.
     void giveWay();
     void runWhenLoaded();

@@ -29,7 +29,7 @@ sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..'
 from soakmodel import (ALREADY_PRESENT, MAX_ROWS, WRONG_LENGTH, Model, decode_list, display_name,  # noqa: E402
                        encode_list, join, within)
 from testmount import TestMount  # noqa: E402
-from zebdriver import (Failure, WindowWatch, Zeb, answer_box, application, box_text, centre, click,  # noqa: E402
+from zebdriver import (Failure, WindowWatch, Zeb, answer_box, application, box_text, centre, choice, click,  # noqa: E402
                        click_with, close_box, dialog, double_click, entries, entry_names, fail, find, focus_window,
                        install, integer_record, key, move_pointer, pick_from_combo, request_close, selected_rows,
                        settings_file, settle, showing, state, text_record, type_text, wait_for, walk, window_titled,
@@ -388,10 +388,10 @@ def observe(m):
     if m.hidden_by is None:
         files = entry_names(UI.file1)
         got.update(playlist=entry_names(UI.playlist), sel=(selected_rows(UI.playlist) or [None])[0],
-                   drive=UI.drive1.name, folders=entry_names(UI.dir1), files=files,
+                   drive=choice(UI.drive1), folders=entry_names(UI.dir1), files=files,
                    file_sel=[files[i] for i in selected_rows(UI.file1)])
     if m.chooser.mode:
-        got.update(drive2=UI.drive2.name, folders2=entry_names(UI.dir2), files2=entry_names(UI.file2),
+        got.update(drive2=choice(UI.drive2), folders2=entry_names(UI.dir2), files2=entry_names(UI.file2),
                    sel2=(selected_rows(UI.file2) or [None])[0], text=UI.text1.queryText().getText(0, -1))
     if m.settings_open:
         formats = UI.settings('list', 'Formati riconosciuti')

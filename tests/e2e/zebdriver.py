@@ -201,6 +201,11 @@ def click_with(modifier, node):
         xdotool('keyup', modifier)
 
 
+def choice(combo):
+    """What a drop-down list shows: the selected line of the list that drops down."""
+    return next((e.name for e in entries(combo.getChildAtIndex(0)) if state(e, pyatspi.STATE_SELECTED)), None)
+
+
 def pick_from_combo(combo, text):
     click(combo)
     popup = combo.getChildAtIndex(0)
