@@ -28,6 +28,7 @@
 #include "version.h"
 #include "visore.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDesktopServices>
@@ -341,6 +342,11 @@ void Seleziona::raiseWindow() {
     }
     window->raise();
     window->activateWindow();
+    // A box that waits for an answer stays above the window it belongs to.
+    if (QWidget* box = QApplication::activeModalWidget()) {
+        box->raise();
+        box->activateWindow();
+    }
 }
 
 Configura& Seleziona::configura() {

@@ -68,7 +68,7 @@ public:
     // given with them has loaded. The folders are read off this thread.
     void openPaths(const QStringList& paths, bool enqueue);
     // Shows and raises the window the user works in: the settings or about window while one is open, the
-    // viewer while it plays, otherwise this one.
+    // viewer while it plays, otherwise this one; and above it a box that waits for an answer.
     void raiseWindow() override;
     void askToQuit() override;
     void playPlaylist() override;

@@ -207,12 +207,27 @@ def file_double_clicked(m, row):
 
 
 def key_in_list(m, target, focus, name):
-    """Arrows move a selection as Qt alone decides, to be seen; Delete in the playlist removes."""
+    """Arrows move a selection as Qt alone decides, to be seen; Delete in the playlist removes; Enter does
+    what a double-click does: it plays the selected entry, adds the selected files, or confirms the list file."""
+    messages = None
     if name == 'Delete' and focus == 'brani':
         m.remove()
+    elif name == 'Return' and focus == 'brani' and m.sel is not None:
+        messages = playing(m, m.play_messages([m.playlist[m.sel][1]]))
+    elif name == 'Return' and focus == 'file':
+        messages = m.add(m.file_sel)
+    elif name == 'Return' and focus == 'liste':
+        messages = m.confirm()
     elif name in ('Up', 'Down', 'shift+Up', 'shift+Down'):
         setattr(*target, '?')
     m.focus = focus if name != 'Tab' else None
+    return messages
+
+
+def file_keys(m):
+    """With a double-click that plays, Enter plays the current file, which the model does not follow."""
+    keys = ['Up', 'Down', 'shift+Down', 'shift+Up', 'Delete', 'Tab']
+    return keys + ['Return'] if m.clicco == 0 and len(m.added(m.file_sel)) <= MAX_ROWS else keys
 
 
 def remove_format(m):
@@ -304,8 +319,7 @@ ACTIONS = [
                                                       for k in ('', '', 'shift', 'ctrl')]),
            lambda m, a: click_with(a[1], entries(UI.file1)[a[0]]),
            lambda m, a: set_(m, file_sel='?' if a[1] else [m.browser.files[a[0]]], focus='file')),
-    Action('tasto file', 5, when(lambda m: main_free(m) and m.focus == 'file',
-                                 lambda m: ['Up', 'Down', 'shift+Down', 'shift+Up', 'Return', 'Delete', 'Tab']),
+    Action('tasto file', 5, when(lambda m: main_free(m) and m.focus == 'file', file_keys),
            press_keys, lambda m, a: key_in_list(m, (m, 'file_sel'), 'file', a)),
     Action('doppio clic file', 4, when(main_free, lambda m: [i for i, f in enumerate(m.browser.files)
                                                              if m.clicco or len(m.added([f])) <= MAX_ROWS]),
@@ -373,7 +387,8 @@ ACTIONS = [
            lambda m, a: set_(m.chooser, text=a) if m.chooser.mode == 'salva' else None),
     Action('lista: conferma', 3, when(chooser_on, confirm_choices), confirm,
            lambda m, a: m.confirm(cancel=a == 'annulla')),
-    Action('lista: annulla', 2, when(chooser_on, ONE), lambda m, a: click(UI.buttons[CANCEL]),
+    Action('lista: annulla', 2, when(chooser_on, lambda m: ['pulsante', 'Escape']),
+           lambda m, a: click(UI.buttons[CANCEL]) if a == 'pulsante' else press_keys(m, 'Escape'),
            lambda m, a: set_(m.chooser, mode=None)),
     Action('lista: cartella', 2, when(chooser_on, lambda m: folder_choices(m, m.chooser)),
            lambda m, a: open_folder(m, (UI.dir2, UI.drive2), *a), lambda m, a: folder_opened(m, m.chooser, *a)),

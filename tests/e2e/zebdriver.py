@@ -46,12 +46,19 @@ def walk(node):
             yield from walk(child)
 
 
+# The process of the ZEB started last, whose windows the functions below look at; none: any ZEB's.
+_followed = [None]
+
+
 def application():
     desktop = pyatspi.Registry.getDesktop(0)
     for i in range(desktop.childCount):
         app = desktop.getChildAtIndex(i)
-        if app is not None and app.name == 'zeb':
-            return app
+        try:
+            if app is not None and _followed[0] in (None, app.get_process_id()) and app.name == 'zeb':
+                return app
+        except Exception:
+            pass  # a ZEB that has just ended
     return None
 
 
@@ -257,11 +264,11 @@ def focus_window(title):
 
 def request_close(title, whole=True):
     """Asks the window to close as the window manager does for its close box or Alt+F4."""
-    _send_delete_window(x_window(title, whole))
+    send_delete_window(x_window(title, whole))
     settle(0.3)
 
 
-def _send_delete_window(window):
+def send_delete_window(window):
     x11 = ctypes.cdll.LoadLibrary('libX11.so.6')
     x11.XOpenDisplay.restype = ctypes.c_void_p
     x11.XInternAtom.restype = ctypes.c_ulong
@@ -353,6 +360,7 @@ class Zeb:
         env = dict(os.environ, HOME=home, XDG_CONFIG_HOME=home + '/.config', **(environment or {}))
         self.process = subprocess.Popen([os.path.join(folder, 'zeb'), *arguments], cwd=cwd or folder, env=env,
                                         stdout=subprocess.DEVNULL, stderr=self.log)
+        _followed[0] = self.process.pid
         window_titled(window)
 
     def alive(self):
