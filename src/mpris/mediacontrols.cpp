@@ -101,8 +101,12 @@ void MediaControls::play() {
     }
 }
 
+// The length may come just after the start, and the tags with it.
 bool MediaControls::isOpeningTrack() const {
-    return m_playback.isOpen() && m_playback.visore().player().state().shown() == PlayerState::Shown::Loading;
+    const PlayerState& state = m_playback.visore().player().state();
+    const PlayerState::Shown shown = state.shown();
+    const bool started = shown == PlayerState::Shown::Playing || shown == PlayerState::Shown::Paused;
+    return m_playback.isOpen() && (shown == PlayerState::Shown::Loading || (started && state.duration() <= 0));
 }
 
 QString MediaControls::loopStatus() const {

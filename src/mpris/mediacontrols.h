@@ -30,7 +30,7 @@ public:
     bool canGoNext() const;
     bool canGoPrevious() const;
     bool canSeek() const;
-    // While a track is being opened, its tags and length are not known yet.
+    // While a track is being opened, until its length is known, its tags and length may not be known yet.
     bool isOpeningTrack() const;
     // "Playlist" with Continuo ticked, else "None". Setting it ticks or unticks Continuo; "Track", which
     // ZEB does not do, changes nothing.

@@ -13,10 +13,10 @@
 #include "picturebutton.h"
 #include "twips.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListView>
 
@@ -61,10 +61,15 @@ ChooserPanel::ChooserPanel(Dialogs& dialogs, Drives drives, ListFileSession& lis
         const QString name = selectedFile();
         if (!name.isEmpty()) Text1->setText(name);
     });
-    // Enter confirms, on a list file or in the name; Esc cancels.
+    // Enter confirms, on a list file or in the name; Esc cancels, wherever the keyboard is while it shows.
     connect(File2, &QListView::doubleClicked, this, &ChooserPanel::confirm);
     onEnterKey(File2, [this] { confirm(); });
     connect(Text1, &QLineEdit::returnPressed, this, &ChooserPanel::confirm);
+    auto* cancel = new QAction(this);
+    cancel->setShortcut(Qt::Key_Escape);
+    cancel->setShortcutContext(Qt::WindowShortcut);
+    addAction(cancel);
+    connect(cancel, &QAction::triggered, Command12, &QPushButton::click);
     connect(Command11, &QPushButton::clicked, this, &ChooserPanel::confirm);
     connect(Command12, &QPushButton::clicked, this, &ChooserPanel::closePanel);
     connect(&m_listFiles, &ListFileSession::removed, this, &ChooserPanel::listFileDeleted);
@@ -119,14 +124,6 @@ bool ChooserPanel::isWaitingOnFiles() const {
 
 void ChooserPanel::followDrives(const std::vector<Drives::Drive>& now) {
     m_browser->followDrives(now);
-}
-
-void ChooserPanel::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-        Command12->click();
-        return;
-    }
-    QFrame::keyPressEvent(event);
 }
 
 bool ChooserPanel::focusNextPrevChild(bool next) {

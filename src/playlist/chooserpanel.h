@@ -36,7 +36,6 @@ Q_SIGNALS:
     void closed();
 
 protected:
-    void keyPressEvent(QKeyEvent* event) override;
     bool focusNextPrevChild(bool next) override;
 
 private:

@@ -6,10 +6,10 @@ import os
 
 import pyatspi
 
-from zebdriver import (Zeb, answer_question, application, centre, click, double_click, fail, find, focus_window,
-                       install, item, items, key, main, move_pointer, move_pointer_over, open_dialog, request_close,
-                       selected_rows, settings_file, settle, type_text, wait_for, walk, window_titled, write_sound,
-                       xdotool)
+from zebdriver import (Zeb, answer_question, application, centre, choice, click, double_click, fail, find,
+                       focus_window, install, item, items, key, main, move_pointer, move_pointer_over, open_dialog,
+                       request_close, search, selected_rows, settings_file, settle, showing, type_text, wait_for, walk,
+                       window_titled, write_sound, xdotool)
 
 
 
@@ -167,6 +167,48 @@ def playlist_entry_dragged(folder):
         fail('after the drag the hint line says %r' % hint())
 
 
+def read_as_a_screen_reader_reads(viewer=None):
+    """Windows are frames; a drop-down list reads as its name with its choice selected in its list; a
+    button's description never repeats its name; the hint strip and the picture have names; the play/pause
+    button names what a press does."""
+    app = application()
+    roles = {w.name: w.getRoleName() for w in (app.getChildAtIndex(i) for i in range(app.childCount))
+             if w is not None and showing(w)}
+    if set(roles.values()) != {'frame'}:
+        fail('the windows read as %s' % roles)
+    if viewer is None:
+        if choice(find('Unità', 'combo box')) != '/' or not search('Suggerimenti'):
+            fail('the drive list or the hint strip reads wrong')
+    else:
+        if not search('Immagine', within=viewer) or not search('Pausa', 'push button', viewer):
+            fail('the picture is unnamed, or the play/pause button does not say that a press pauses')
+    repeated = [n.name for n in walk(viewer or app) if n.getRoleName() in ('push button', 'toggle button')
+                and n.description == n.name]
+    if repeated:
+        fail('these buttons repeat their names as their descriptions: %s' % repeated)
+
+
+def enter_does_what_a_double_click_does(folder):
+    """Enter on a media file plays it (as its double-click does here), Enter on a playlist entry plays it;
+    in the chooser Esc cancels and Enter in the name saves."""
+    for list_name, name in (('File multimediali', 'lungo.wav'), ('Lista dei brani', 'lungo')):
+        click(item(list_name, name))
+        key('Return')
+        viewer = window_titled('[ZEB] lungo')
+        read_as_a_screen_reader_reads(viewer)
+        request_close('[ZEB] lungo')
+        window_titled('ZEB - ')
+    click(find('Salva la lista corrente'))
+    key('Escape')
+    wait_for('Esc to close the chooser', lambda: not search('Scelta del file di lista'))
+    click(find('Salva la lista corrente'))
+    click(find('Nome del file', 'text'))
+    key('ctrl+a')
+    type_text('Tasti')
+    key('Return')
+    window_titled('ZEB - ' + os.path.join(folder, 'Liste', 'Tasti.zbl'))
+
+
 def run(work):
     folder = os.path.join(work, 'zeb')
     home = os.path.join(work, 'home')
@@ -182,13 +224,15 @@ def run(work):
         settings.write(settings_file([('mp3', True), ('wav', True), ('avi', True)], double_click_plays=True))
 
     zeb = Zeb(folder, home)
+    read_as_a_screen_reader_reads()
     settings_window()
     chooser_keeps_the_keyboard()
     chooser_names_a_clicked_file(folder)
     seek_bar_seeks_on_a_click()
     hint_follows_after_a_double_click_let_go_elsewhere()
     playlist_entry_dragged(folder)
-    request_close('ZEB - ' + os.path.join(folder, 'Liste', 'Rock.zbl'))
+    enter_does_what_a_double_click_does(folder)
+    request_close('ZEB - ' + os.path.join(folder, 'Liste', 'Tasti.zbl'))
     answer_question('Sì')
     zeb.wait_for_exit()
 

@@ -2,18 +2,23 @@
 gdbus as a desktop's media panel drives them, then by playerctl, a media controller of the desktop's own.
 
 A list of a tagged and an untagged sound is the current list. Play plays it, Next, Pause, Previous and
-Stop act on the viewer's queue, and the state, the track's tags and every change are read off the bus;
-then playerctl finds ZEB and drives it; OpenUri plays a local file and refuses anything else; Quit asks
-the exit question.
+Stop act on the viewer's queue, and the state, the track's tags and every change are read off the bus,
+each track told once, whole; then playerctl finds ZEB and drives it, its loop and shuffle being the
+settings Continuo and Random; OpenUri plays a local file and refuses anything else; with the playlist
+emptied, Play plays again what played last; Quit asks the exit question, and the settings keep the loop
+and the shuffle.
 """
+import collections
 import os
+import re
 import subprocess
 import tempfile
 
+import pyatspi
 from gi.repository import GLib
 
-from zebdriver import (Zeb, answer_question, application, fail, install, main, settings_file, showing, wait_for,
-                       window_titled)
+from zebdriver import (Zeb, answer_question, application, fail, find, install, integer_record, items, main, press,
+                       settings_file, showing, state, wait_for, window_titled)
 
 NAME = 'org.mpris.MediaPlayer2.zeb'
 PLAYER = 'org.mpris.MediaPlayer2.Player'
@@ -134,8 +139,30 @@ def driven_with_playerctl(folder):
     wait_for('playerctl stop', lambda: playerctl('status') == 'Stopped')
 
 
+def loop_and_shuffle():
+    """Loop and shuffle are Continuo and Random: set by the panel, shown by the settings window; ZEB has no
+    loop of one track, and stays as it was when asked for one."""
+    if playerctl('loop') != 'None' or playerctl('shuffle') != 'Off':
+        fail('before anything is set, loop is %s and shuffle %s' % (playerctl('loop'), playerctl('shuffle')))
+    for loop, shuffle, shown in (('Playlist', 'On', 'Playlist'), ('Track', 'On', 'Playlist')):
+        playerctl('loop', loop)
+        playerctl('shuffle', shuffle)
+        wait_for('loop %s and shuffle %s' % (shown, shuffle),
+                 lambda: get('LoopStatus') == shown and get('Shuffle') == (shuffle == 'On'), 5)
+    press('Modifica le impostazioni di ZEB')
+    setup = window_titled('ZEB Setup')
+    ticked = [state(find(name, 'check box', setup), pyatspi.STATE_CHECKED)
+              for name in ('Esegui le liste in continuo', 'Esegui le liste in ordine casuale')]
+    press('OK', setup)
+    wait_for('the settings window to close', lambda: not showing(setup))
+    if ticked != [True, True]:
+        fail('the settings window shows Continuo and Random as %s after the panel set them' % ticked)
+    gdbus('--dest', NAME, '--object-path', '/org/mpris/MediaPlayer2', '--method',
+          'org.freedesktop.DBus.Properties.Set', PLAYER, 'Rate', '<1.0>')
+
+
 def open_uri(folder):
-    call('OpenUri', 'file://' + os.path.join(folder, 'b.wav'))
+    call('OpenUri', 'file://localhost' + os.path.join(folder, 'b.wav'))
     wait_for('OpenUri to play b', lambda: status() == 'Playing' and title() == 'b')
     window_titled('[ZEB] b')
     call('Stop')
@@ -145,6 +172,19 @@ def open_uri(folder):
         fail('OpenUri took an address that is no local file: %r' % refused.stderr)
     if status() != 'Stopped':
         fail('OpenUri of an address played something')
+
+
+def play_again_with_the_playlist_emptied():
+    """With nothing in the playlist to play, Play plays again what played last, and says it can."""
+    press('Comincia una nuova lista')
+    answer_question('Sì')
+    wait_for('the playlist emptied', lambda: items('Lista dei brani') == [])
+    if not get('CanPlay'):
+        fail('with the playlist emptied after b played, Play says it can do nothing')
+    call('Play')
+    wait_for('Play to play b again', lambda: status() == 'Playing' and title() == 'b')
+    call('Stop')
+    wait_for('the viewer to close', lambda: not viewer_shown())
 
 
 def announced(log):
@@ -158,6 +198,17 @@ def announced(log):
             fail('the bus was never told %s:\n%s' % (text, told[-3000:]))
     if "'Position'" in told:
         fail('the position was announced as a change')
+    for text in ("'LoopStatus': <'Playlist'>", "'Shuffle': <true>"):
+        if text not in told:
+            fail('the bus was never told %s' % text)
+    # Each track once, whole: never its file's name before its tags, nor its tags before its length.
+    changes = [line for line in told.splitlines() if 'PropertiesChanged' in line and "'Metadata'" in line]
+    tracks = collections.Counter(re.findall(r"/org/zeb/track/\d+", '\n'.join(changes)))
+    if any(count > 1 for count in tracks.values()):
+        fail('a track was told more than once:\n' + '\n'.join(changes))
+    if any("'xesam:title': <'a'>" in line or ("'Alba'" in line and "'mpris:length'" not in line)
+           for line in changes):
+        fail('a track was told before its tags and length were known:\n' + '\n'.join(changes))
 
 
 def run(work):
@@ -186,7 +237,9 @@ def run(work):
             root_interface()
             driven_with_gdbus(folder, list_file)
             driven_with_playerctl(folder)
+            loop_and_shuffle()
             open_uri(folder)
+            play_again_with_the_playlist_emptied()
         finally:
             monitor.terminate()
             monitor.wait()
@@ -195,6 +248,11 @@ def run(work):
     call('Quit', interface='org.mpris.MediaPlayer2')
     answer_question('Sì')
     zeb.wait_for_exit()
+    with open(os.path.join(folder, 'ZEBcfg.dat'), 'rb') as saved:
+        data = saved.read()
+    options = [integer_record(data, record) for record in (2, 3)]
+    if options != [1, 1]:
+        fail('the settings file keeps Continuo and Random as %s, not as the panel set them' % options)
 
 
 if __name__ == '__main__':

@@ -3,7 +3,8 @@
 # the module beside it, the program cannot play. Reads the build's plan rather than building anew.
 # Usage: check_program_target.sh BUILD_FOLDER (a Ninja build)
 set -euo pipefail
-if ! ninja -C "$1" -t commands zeb | grep -q -- '-o libzeb_mpv\.so'; then
+commands=$(ninja -C "$1" -t commands zeb)
+if ! grep -q -- '-o libzeb_mpv\.so' <<<"$commands"; then
     echo "building the target zeb alone leaves out its player module libzeb_mpv.so"
     exit 1
 fi
