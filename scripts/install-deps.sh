@@ -17,8 +17,9 @@ test_packages=(libgtest-dev xvfb xdotool ffmpeg dbus at-spi2-core python3-pyatsp
 # Wayland compositor to run ZEB under.
 test_packages+=(desktop-file-utils appstream shared-mime-info lintian "${package_packages[@]}" weston
                 "${run_packages[@]}")
-# The media-controls tests: gdbus, and a media controller of the desktop's own.
-test_packages+=(libglib2.0-bin playerctl)
+# The media-controls tests: gdbus, and a media controller of the desktop's own; the pointer's shape,
+# read off the X server.
+test_packages+=(libglib2.0-bin playerctl libxfixes3)
 # Benchmarks: Google Benchmark; the slow-mount benchmark's display, pointer and file system.
 bench_packages=(libbenchmark-dev xvfb xdotool fuse3 python3-fusepy)
 # bench/peers and bench/playing: a session bus for each program they start, and a clip made with ffmpeg;

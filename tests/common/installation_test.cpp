@@ -1,4 +1,5 @@
 #include "installation.h"
+#include "musicfolder.h"
 #include "settingsfile.h"
 
 #include <QDir>
@@ -29,10 +30,12 @@ TEST(Installation, AnInstalledProgramFindsItsModuleAndKeepsItsSettingsWithTheUse
     EXPECT_EQ(playerModulePath(bin), prefix.filePath(QStringLiteral("lib/zeb/libzeb_mpv.so")));
     EXPECT_EQ(settingsFilePath(bin), QDir(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation))
                                          .filePath(QStringLiteral("ZEBcfg.dat")));
+    EXPECT_EQ(browserStartFolder(bin, settingsFilePath(bin)), musicFolder()) << "not the folder of programs";
 
     // A copy with its module beside it runs from its own folder.
     touch(prefix.filePath(QStringLiteral("bin/libzeb_mpv.so")));
     EXPECT_FALSE(isInstalled(bin));
     EXPECT_EQ(playerModulePath(bin), prefix.filePath(QStringLiteral("bin/libzeb_mpv.so")));
     EXPECT_EQ(settingsFilePath(bin), prefix.filePath(QStringLiteral("bin/ZEBcfg.dat")));
+    EXPECT_EQ(browserStartFolder(bin, settingsFilePath(bin)), bin);
 }

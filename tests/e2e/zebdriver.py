@@ -27,7 +27,10 @@ def fail(message):
 def wait_for(what, condition, timeout=TIMEOUT):
     end = time.time() + timeout
     while time.time() < end:
-        value = condition()
+        try:
+            value = condition()
+        except GLib.GError:
+            value = None  # a control went while it was read, as a list filled anew: look again
         if value:
             return value
         time.sleep(0.05)
@@ -284,6 +287,28 @@ def send_delete_window(window):
     x11.XSendEvent(display, window, 0, 0, buffer)
     x11.XFlush(display)
     x11.XCloseDisplay(display)
+
+
+class _CursorImage(ctypes.Structure):
+    _fields_ = [('x', ctypes.c_short), ('y', ctypes.c_short), ('width', ctypes.c_ushort),
+                ('height', ctypes.c_ushort), ('xhot', ctypes.c_ushort), ('yhot', ctypes.c_ushort),
+                ('serial', ctypes.c_ulong), ('pixels', ctypes.POINTER(ctypes.c_ulong))]
+
+
+def pointer_shape():
+    """The picture of the pointer as the X server shows it now: its size, hot spot and pixels."""
+    x11, fixes = ctypes.cdll.LoadLibrary('libX11.so.6'), ctypes.cdll.LoadLibrary('libXfixes.so.3')
+    x11.XOpenDisplay.restype = ctypes.c_void_p
+    x11.XCloseDisplay.argtypes = x11.XFree.argtypes = [ctypes.c_void_p]
+    fixes.XFixesGetCursorImage.restype = ctypes.POINTER(_CursorImage)
+    fixes.XFixesGetCursorImage.argtypes = [ctypes.c_void_p]
+    display = x11.XOpenDisplay(None)
+    image = fixes.XFixesGetCursorImage(display).contents
+    shape = (image.width, image.height, image.xhot, image.yhot,
+             tuple(image.pixels[i] & 0xffffffff for i in range(image.width * image.height)))
+    x11.XFree(ctypes.addressof(image))
+    x11.XCloseDisplay(display)
+    return shape
 
 
 class WindowWatch:
