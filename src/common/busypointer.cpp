@@ -1,6 +1,5 @@
 #include "busypointer.h"
 
-#include <QAbstractScrollArea>
 #include <QWidget>
 
 namespace {
@@ -26,18 +25,13 @@ void BusyPointer::setWaiting(bool waiting) {
     }
 }
 
-// A list's lines have a pointer of their own, its viewport's.
 void BusyPointer::show(bool busy) {
     for (QWidget* widget : m_over) {
         if (!widget) continue;
-        auto* scrollArea = qobject_cast<QAbstractScrollArea*>(widget);
-        for (QWidget* area : {widget, scrollArea ? scrollArea->viewport() : nullptr}) {
-            if (!area) continue;
-            if (busy) {
-                area->setCursor(Qt::BusyCursor);
-            } else {
-                area->unsetCursor();
-            }
+        if (busy) {
+            widget->setCursor(Qt::BusyCursor);
+        } else {
+            widget->unsetCursor();
         }
     }
 }

@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 #include <QWidget>
 
+#include <algorithm>
 #include <vector>
 
 namespace {
