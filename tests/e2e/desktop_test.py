@@ -60,11 +60,6 @@ def windows_shown():
     return [w.name for w in (app.getChildAtIndex(i) for i in range(app.childCount)) if w is not None and showing(w)]
 
 
-def x_window_shown(title):
-    return subprocess.run(['xdotool', 'search', '--onlyvisible', '--name', '^%s$' % title.replace('[', '\\[')
-                           .replace(']', '\\]')], capture_output=True, text=True).stdout.split()
-
-
 def late_hand_over(folder, home):
     """A first ZEB stopped while a later one hands it a file: the later one gives up and plays the file; the
     first, once it runs again, drops the request it got too late, and takes the next one."""
@@ -72,7 +67,7 @@ def late_hand_over(folder, home):
     os.kill(first.process.pid, signal.SIGSTOP)  # nothing of the first may be asked now, not even its windows
     try:
         later = later_zeb(folder, home, 'uno.wav')
-        wait_for('the later ZEB to play the file itself', lambda: x_window_shown('[ZEB] uno'), TIMEOUT)
+        wait_for('the later ZEB to play the file itself', lambda: x_windows_of(later.pid, r'\[ZEB\] uno'))
     finally:
         os.kill(first.process.pid, signal.SIGCONT)
     deadline = int(time.monotonic() * 1000) + 10_000  # the clock the hand-over's deadline is read on

@@ -105,31 +105,6 @@ TEST_F(MediaControlsTest, PlayWithTheViewerClosedPlaysThePlaylistOrElseTheLastQu
     EXPECT_EQ(host.asked, QStringList{QStringLiteral("play-all")});
 }
 
-// Loop and shuffle are Continuo and Random, read and set where the settings window reads and sets them.
-TEST_F(MediaControlsTest, LoopAndShuffleAreContinuoAndRandom) {
-    const struct {
-        std::function<void()> act;
-        bool continuo;
-        bool random;
-        const char* loopStatus;
-    } steps[] = {
-        {[] {}, false, false, "None"},
-        {[this] { controls.setLoopStatus(QStringLiteral("Playlist")); }, true, false, "Playlist"},
-        {[this] { controls.setLoopStatus(QStringLiteral("Track")); }, true, false, "Playlist"},
-        {[this] { controls.setShuffle(true); }, true, true, "Playlist"},
-        {[this] { controls.setLoopStatus(QStringLiteral("None")); }, false, true, "None"},
-        {[this] { controls.setLoopStatus(QStringLiteral("nonsense")); }, false, true, "None"},
-        {[this] { controls.setShuffle(false); }, false, false, "None"},
-    };
-    for (const auto& step : steps) {
-        step.act();
-        EXPECT_EQ(host.options.continuo, step.continuo) << step.loopStatus;
-        EXPECT_EQ(host.options.random, step.random) << step.loopStatus;
-        EXPECT_EQ(controls.loopStatus(), QString::fromUtf8(step.loopStatus));
-        EXPECT_EQ(controls.shuffle(), step.random);
-    }
-}
-
 // Each control acts on the queue and the player as the viewer's own controls and the end of a track do.
 TEST_F(MediaControlsTest, TheControlsDriveTheQueueAndThePlayer) {
     playAandB();
