@@ -39,10 +39,11 @@ QStringList dashed(const QStringList& names) {
 QStringList typedAs(const QStringList& names, const QStringList& arguments) {
     QStringList typed;
     for (const QString& name : names) {
-        const auto argument = std::find_if(arguments.cbegin() + 1, arguments.cend(), [&](const QString& word) {
-            const QString bare = word.mid(word.startsWith(QStringLiteral("--")) ? 2 : 1);
-            return word.startsWith(u'-') && bare.section(u'=', 0, 0) == name;
-        });
+        const auto argument =
+            std::find_if(arguments.cbegin() + 1, arguments.cend(), [&](const QString& word) {
+                const QString bare = word.mid(word.startsWith(QStringLiteral("--")) ? 2 : 1);
+                return word.startsWith(u'-') && bare.section(u'=', 0, 0) == name;
+            });
         typed.append(argument == arguments.cend() ? name : *argument);
     }
     return typed;

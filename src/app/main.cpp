@@ -62,7 +62,8 @@ int main(int argc, char* argv[]) {
                          seleziona.openPaths(paths, enqueue);
                          seleziona.raiseWindow();
                      });
-    QObject::connect(&seleziona, &Seleziona::ended, &application, &QCoreApplication::quit, Qt::QueuedConnection);
+    QObject::connect(&seleziona, &Seleziona::ended, &application, &QCoreApplication::quit,
+                     Qt::QueuedConnection);
     seleziona.load();
     if (!command.paths.isEmpty()) seleziona.openPaths(command.paths, command.enqueue);
     MediaControls mediaControls(seleziona.playback(), seleziona);

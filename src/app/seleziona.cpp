@@ -48,8 +48,8 @@ const QString kIdleText =
 
 }  // namespace
 
-Seleziona::Seleziona(Dialogs& dialogs, QString startFolder, QString settingsPath,
-                     PlayerModule& playerModule, PlayerBackend::Options playerOptions)
+Seleziona::Seleziona(Dialogs& dialogs, QString startFolder, QString settingsPath, PlayerModule& playerModule,
+                     PlayerBackend::Options playerOptions)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       m_dialogs(dialogs),

@@ -78,7 +78,8 @@ public:
         state.checkable = button()->isCheckable();
         state.checked = button()->isChecked();
         state.pressed = button()->isDown();
-        if (const auto* push = qobject_cast<const QPushButton*>(button())) state.defaultButton = push->isDefault();
+        if (const auto* push = qobject_cast<const QPushButton*>(button()))
+            state.defaultButton = push->isDefault();
         return state;
     }
     QStringList actionNames() const override {
@@ -107,8 +108,8 @@ QAccessibleInterface* readingOf(const QString& className, QObject* object) {
         return new ButtonReading(static_cast<QAbstractButton*>(widget));
     if (className == QLatin1String("QComboBox")) return new DropDownReading(static_cast<QComboBox*>(widget));
     // A window of the program's own class, not a box or a menu (whose windows are dialogs and popups).
-    const bool window = widget->windowType() == Qt::Window &&
-                        className == QLatin1String(object->metaObject()->className());
+    const bool window =
+        widget->windowType() == Qt::Window && className == QLatin1String(object->metaObject()->className());
     return window ? new WindowReading(widget) : nullptr;
 }
 

@@ -30,6 +30,7 @@ QString musicFolderIn(const QByteArray& userDirs, const QString& home) {
 QString musicFolder() {
     QFile userDirs(userDirsPath());
     const QString home = QDir::homePath();
-    const QString folder = userDirs.open(QIODevice::ReadOnly) ? musicFolderIn(userDirs.readAll(), home) : QString();
+    const QString folder =
+        userDirs.open(QIODevice::ReadOnly) ? musicFolderIn(userDirs.readAll(), home) : QString();
     return !folder.isEmpty() && QFileInfo(folder).isDir() ? folder : home;
 }

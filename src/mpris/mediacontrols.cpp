@@ -106,7 +106,8 @@ bool MediaControls::isOpeningTrack() const {
     const PlayerState& state = m_playback.visore().player().state();
     const PlayerState::Shown shown = state.shown();
     const bool started = shown == PlayerState::Shown::Playing || shown == PlayerState::Shown::Paused;
-    return m_playback.isOpen() && (shown == PlayerState::Shown::Loading || (started && state.duration() <= 0));
+    return m_playback.isOpen() &&
+           (shown == PlayerState::Shown::Loading || (started && state.duration() <= 0));
 }
 
 QString MediaControls::loopStatus() const {

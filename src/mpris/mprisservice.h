@@ -1,7 +1,7 @@
 #pragma once
 
-#include <QObject>
 #include <QElapsedTimer>
+#include <QObject>
 #include <QTimer>
 #include <QVariantMap>
 

@@ -59,7 +59,7 @@ QString settingsFilePath(const QString& programFolder) {
 
 QString browserStartFolder(const QString& programFolder, const QString& settingsPath) {
     return QFileInfo(settingsPath).absolutePath() == QDir(programFolder).absolutePath() ? programFolder
-                                                                                          : musicFolder();
+                                                                                        : musicFolder();
 }
 
 SettingsRecord LeggiConfig(const QString& path) {

@@ -13,7 +13,8 @@ TEST(MusicFolder, TheAssignmentOfTheUserDirsFileAsTheShellReadsIt) {
         const char* text;
         const char* folder;
     } cases[] = {
-        {"# written by xdg-user-dirs-update\nXDG_DESKTOP_DIR=\"$HOME/Scrivania\"\nXDG_MUSIC_DIR=\"$HOME/Musica\"\n",
+        {"# written by "
+         "xdg-user-dirs-update\nXDG_DESKTOP_DIR=\"$HOME/Scrivania\"\nXDG_MUSIC_DIR=\"$HOME/Musica\"\n",
          "/home/u/Musica"},
         {"XDG_MUSIC_DIR=\"/srv/musica\"", "/srv/musica"},
         {"XDG_MUSIC_DIR=\"$HOME/Uno\"\nXDG_MUSIC_DIR=\"$HOME/Due\"\n", "/home/u/Due"},
@@ -24,7 +25,8 @@ TEST(MusicFolder, TheAssignmentOfTheUserDirsFileAsTheShellReadsIt) {
         {"", ""},
     };
     for (const auto& row : cases) {
-        EXPECT_EQ(musicFolderIn(row.text, QStringLiteral("/home/u")), QString::fromUtf8(row.folder)) << row.text;
+        EXPECT_EQ(musicFolderIn(row.text, QStringLiteral("/home/u")), QString::fromUtf8(row.folder))
+            << row.text;
     }
 }
 
