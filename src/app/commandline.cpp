@@ -87,12 +87,15 @@ CommandLine parseCommandLine(const QStringList& arguments, const QString& workin
         return command;
     }
     command.enqueue = parser.isSet(options.enqueue);
-    for (const QString& argument : parser.positionalArguments())
-        command.paths.append(pathOfArgument(argument, workingFolder));
+    command.paths = pathsOfArguments(parser.positionalArguments(), workingFolder);
     return command;
 }
 
-QString pathOfArgument(const QString& argument, const QString& workingFolder) {
-    if (isUri(argument)) return localPathOfUri(argument).value_or(argument);
-    return QDir::cleanPath(QDir(workingFolder).absoluteFilePath(argument));
+QStringList pathsOfArguments(const QStringList& arguments, const QString& workingFolder) {
+    QStringList paths;
+    for (const QString& argument : arguments) {
+        paths.append(isUri(argument) ? localPathOfUri(argument).value_or(argument)
+                                     : QDir::cleanPath(QDir(workingFolder).absoluteFilePath(argument)));
+    }
+    return paths;
 }

@@ -19,6 +19,6 @@ struct CommandLine {
 // Reads the arguments (the program's name first); relative paths are taken from the working folder.
 CommandLine parseCommandLine(const QStringList& arguments, const QString& workingFolder);
 
-// The path that a file named on a command line or handed over stands for: a path, relative ones taken
-// from the working folder, or a local file's address (file://); any other address as it was given.
-QString pathOfArgument(const QString& argument, const QString& workingFolder);
+// The paths that files named on a command line or handed over stand for: paths, relative ones taken from
+// the working folder, or local files' addresses (file://); any other address as it was given.
+QStringList pathsOfArguments(const QStringList& arguments, const QString& workingFolder);

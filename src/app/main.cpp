@@ -56,10 +56,7 @@ int main(int argc, char* argv[]) {
                         defaultPlayerOptions());
     QObject::connect(&instance, &SingleInstance::openRequested, &seleziona,
                      [&seleziona](const QStringList& arguments, bool enqueue) {
-                         QStringList paths;
-                         for (const QString& argument : arguments)
-                             paths.append(pathOfArgument(argument, QDir::currentPath()));
-                         seleziona.openPaths(paths, enqueue);
+                         seleziona.openPaths(pathsOfArguments(arguments, QDir::currentPath()), enqueue);
                          seleziona.raiseWindow();
                      });
     QObject::connect(&seleziona, &Seleziona::ended, &application, &QCoreApplication::quit,
