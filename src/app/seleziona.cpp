@@ -319,10 +319,10 @@ void Seleziona::open(const OpenedPaths& opened, bool enqueue) {
 // The files named are played whatever their format; a folder's files are those of the ticked formats,
 // as play-all plays the playlist's.
 void Seleziona::playFiles(const OpenedPaths& opened) {
-    const std::vector<Format> formats = configura().formats();
+    const ActiveFormats active(configura().formats());
     std::vector<Track> queue;
     for (const OpenedPaths::File& file : opened.files) {
-        if (!file.inFolder || hasActiveFormat(file.track.path, formats)) queue.push_back(file.track);
+        if (!file.inFolder || active.take(file.track.path)) queue.push_back(file.track);
     }
     if (playback().playQueue(std::move(queue))) raiseWindow();
 }
@@ -423,10 +423,9 @@ void Seleziona::playPlaylist() {
 
 bool Seleziona::canPlayPlaylist() const {
     if (!Command4->isEnabled() || m_exiting || !m_configura) return false;
-    const std::vector<Format> formats = m_configura->formats();
+    const ActiveFormats active(m_configura->formats());
     const std::vector<Track>& tracks = m_playlist->tracks();
-    return std::any_of(tracks.cbegin(), tracks.cend(),
-                       [&](const Track& track) { return hasActiveFormat(track.path, formats); });
+    return std::any_of(tracks.cbegin(), tracks.cend(), [&](const Track& track) { return active.take(track.path); });
 }
 
 PlayOptions Seleziona::playOptions() const {

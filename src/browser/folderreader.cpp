@@ -2,6 +2,7 @@
 
 #include "drives.h"
 
+#include <QByteArrayView>
 #include <QFile>
 
 #include <dirent.h>
@@ -35,6 +36,11 @@ Kind kindOf(int dirFd, const dirent& entry) {
     }
 }
 
+// A name that is not UTF-8 cannot be told as it is, nor written back to a list file as the same bytes.
+bool offered(const char* name) {
+    return name[0] != '.' && !std::strchr(name, '\r') && QByteArrayView(name).isValidUtf8();
+}
+
 }  // namespace
 
 void sortIgnoringCase(QStringList& names) {
@@ -47,7 +53,7 @@ std::optional<FolderContent> readFolder(const QString& path, const WildcardPatte
     if (!folder) return std::nullopt;
     FolderContent content;
     while (const dirent* entry = readdir(folder.get())) {
-        if (entry->d_name[0] == '.' || std::strchr(entry->d_name, '\r')) continue;
+        if (!offered(entry->d_name)) continue;
         const QString name = QFile::decodeName(entry->d_name);
         switch (kindOf(dirfd(folder.get()), *entry)) {
             case Kind::Folder:

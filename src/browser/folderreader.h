@@ -8,7 +8,8 @@
 
 // What a folder holds, as the browser shows it: subfolders and the files matching a pattern, each
 // sorted by name ignoring letter case. Hidden entries (names beginning with ".") are left out, and so are
-// names holding a carriage return, which a list file cannot store.
+// names holding a carriage return, which a list file cannot store, and names that are not UTF-8, which
+// would be shown and stored as other names.
 struct FolderContent {
     QStringList folders;
     QStringList files;

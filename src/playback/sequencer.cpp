@@ -9,9 +9,10 @@ Sequencer::Sequencer(Player& player, std::function<PlayOptions()> options, Rando
 
 bool Sequencer::playAll(const std::vector<Track>& playlist, const std::vector<Format>& formats) {
     if (playlist.empty()) return false;
+    const ActiveFormats active(formats);
     std::vector<Track> queue;
     std::copy_if(playlist.begin(), playlist.end(), std::back_inserter(queue),
-                 [&](const Track& track) { return hasActiveFormat(track.path, formats); });
+                 [&](const Track& track) { return active.take(track.path); });
     return playQueue(std::move(queue));
 }
 

@@ -5,6 +5,11 @@
 #include <QDir>
 #include <QFile>
 
+#include <sys/stat.h>
+
+#include <cstdio>
+#include <memory>
+
 #include <gtest/gtest.h>
 
 TEST(FolderReader, ListsSubfoldersAndMatchingFilesSortedIgnoringCaseWithoutHiddenOnes) {
@@ -13,6 +18,13 @@ TEST(FolderReader, ListsSubfoldersAndMatchingFilesSortedIgnoringCaseWithoutHidde
     tree.makeFolders({"zeta", "Vuota", "alfa", ".nascosta", "Senza brani"});
     ASSERT_TRUE(QFile::link(tree.path(QStringLiteral("b.mp3")), tree.path(QStringLiteral("link.mp3"))));
     ASSERT_TRUE(QFile::link(tree.path(QStringLiteral("Rock")), tree.path(QStringLiteral("Collegamento"))));
+    // Names a list file could not keep as they are: not UTF-8 (an old Latin-1 "è"), a carriage return.
+    const QByteArray folder = QFile::encodeName(tree.path());
+    for (const char* name : {"/caff\xe8.mp3", "/a\rb.mp3"}) {
+        const std::unique_ptr<FILE, int (*)(FILE*)> file(std::fopen(QByteArray(folder + name).constData(), "w"), std::fclose);
+        ASSERT_TRUE(file) << name;
+    }
+    ASSERT_EQ(mkdir(QByteArray(folder + "/vecchi\xe8").constData(), 0755), 0);
 
     const auto content = readFolder(tree.path(), WildcardPattern(QStringLiteral("*.mp3")));
     ASSERT_TRUE(content);
