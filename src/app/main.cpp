@@ -2,16 +2,20 @@
 #include "commandline.h"
 #include "installation.h"
 #include "mediacontrols.h"
+#include "mediaplayer.h"
 #include "mprisservice.h"
 #include "picture.h"
+#include "playbacksession.h"
 #include "playermodule.h"
 #include "qtdialogs.h"
+#include "screensaverinhibitor.h"
 #include "seleziona.h"
 #include "settingsfile.h"
 #include "singleinstance.h"
 #include "translation.h"
 
 #include <QApplication>
+#include <QDBusConnection>
 #include <QDir>
 #include <QFile>
 #include <QIcon>
@@ -66,6 +70,10 @@ int main(int argc, char* argv[]) {
     MediaControls mediaControls(seleziona.playback(), seleziona);
     QObject::connect(&seleziona, &Seleziona::playChoicesChanged, &mediaControls, &MediaControls::changed);
     MprisService mpris(mediaControls);
+    ScreenSaverInhibitor screenSaver(QDBusConnection::sessionBus());
+    const MediaPlayer& player = seleziona.playback().visore().player();
+    QObject::connect(&player, &MediaPlayer::changed, &screenSaver,
+                     [&screenSaver, &player] { screenSaver.setWanted(player.state().showsMovingPicture()); });
     // On the bus once the first window is up: the window never waits for the bus.
     QTimer::singleShot(0, &mpris, &MprisService::start);
     return application.exec();

@@ -14,6 +14,7 @@
 #include "listfilesession.h"
 #include "looks.h"
 #include "mediabrowser.h"
+#include "mediaplayer.h"
 #include "mountwatch.h"
 #include "openedpaths.h"
 #include "picture.h"
@@ -369,6 +370,11 @@ PlaybackSession& Seleziona::playback() {
             return PlayOptions{configura().continuo(), configura().random()};
         });
         connectPlayback();
+        connect(&configura(), &Configura::playOptionsChanged, m_playback.get(),
+                &PlaybackSession::optionsChanged);
+        const ListeningState listening = m_settings.readListening();
+        m_playback->visore().player().setVolume(listening.volume);
+        m_playback->visore().player().setMuted(listening.muted);
     }
     return *m_playback;
 }
@@ -590,7 +596,8 @@ void Seleziona::closeEvent(QCloseEvent* event) {
     m_exiting = true;
     stopViewer();
     setEnabled(false);
-    m_settings.save(currentSettings());
+    const MediaPlayer& player = visore().player();
+    m_settings.save(currentSettings(), {player.volume(), player.isMuted()});
 }
 
 void Seleziona::settingsSaved(SettingsSession::Outcome outcome) {

@@ -1,5 +1,6 @@
 #include "mediaplayer.h"
 
+#include "listeningstate.h"
 #include "looks.h"
 #include "picture.h"
 #include "playermodule.h"
@@ -14,8 +15,6 @@
 
 namespace {
 
-// The volume the player starts at: -5.5 dB, as the Windows component's -550.
-constexpr int kStartVolume = 81;
 // Left and Right seek by 5 seconds, with Shift by 60; the seek bar's Page Up and Down by 30. The bar
 // counts tenths of a second.
 constexpr double kSeekShort = 5;
@@ -78,7 +77,7 @@ void MediaPlayer::buildControls() {
     m_volume->setObjectName(QStringLiteral("volume"));
     m_volume->setAccessibleName(QStringLiteral("Volume"));
     m_volume->setRange(0, 100);
-    m_volume->setValue(kStartVolume);
+    m_volume->setValue(ListeningState().volume);
     connect(m_volume, &QSlider::valueChanged, this, [this](int volume) {
         if (m_backend) m_backend->setVolume(volume);
         Q_EMIT changed();
@@ -191,6 +190,14 @@ void MediaPlayer::stop() {
     showStatus();
 }
 
+void MediaPlayer::queue(const QString& path) {
+    m_state.queue(path);
+}
+
+bool MediaPlayer::dequeue() {
+    return m_state.dequeue();
+}
+
 void MediaPlayer::setDisplaySize(DisplaySize size) {
     m_stretched = size == DisplaySize::Stretched;
     if (m_backend) m_backend->setStretched(m_stretched);
@@ -214,6 +221,14 @@ int MediaPlayer::volume() const {
 
 void MediaPlayer::setVolume(int percent) {
     m_volume->setValue(percent);
+}
+
+bool MediaPlayer::isMuted() const {
+    return m_mute->isChecked();
+}
+
+void MediaPlayer::setMuted(bool muted) {
+    m_mute->setChecked(muted);
 }
 
 void MediaPlayer::seekBy(double seconds) {
@@ -251,6 +266,12 @@ void MediaPlayer::fileEnded(TrackEnd end, const QString& error) {
     }
 }
 
+void MediaPlayer::queuedStarted() {
+    m_state.queuedStarted();
+    showStatus();
+    Q_EMIT nextStarted();
+}
+
 // A double-click on the picture; the controls take their own.
 void MediaPlayer::mouseDoubleClickEvent(QMouseEvent* event) {
     if (m_screen->geometry().contains(event->position().toPoint())) {
@@ -275,6 +296,11 @@ void MediaPlayer::durationChanged(double seconds) {
 void MediaPlayer::pausedChanged(bool paused) {
     m_state.pausedChanged(paused);
     showStatus();
+}
+
+void MediaPlayer::pictureChanged(bool hasPicture) {
+    m_state.pictureChanged(hasPicture);
+    Q_EMIT changed();
 }
 
 void MediaPlayer::tagsChanged(const QMap<QString, QString>& tags) {

@@ -26,12 +26,16 @@ public:
     void setFile(const QString& path) override;
     void play() override;
     void stop() override;
+    void queue(const QString& path) override;
+    bool dequeue() override;
     void setDisplaySize(DisplaySize size) override;
     void pause();
     void seek(double seconds);
     // Percent.
     int volume() const;
     void setVolume(int percent);
+    bool isMuted() const;
+    void setMuted(bool muted);
 
     const PlayerState& state() const { return m_state; }
 
@@ -40,6 +44,7 @@ Q_SIGNALS:
     void playedNothing();
     void couldNotPlay(const QString& reason);
     void unavailable(const QString& reason);
+    void nextStarted();
     // Sound or picture has begun to come out.
     void started();
     // What state() tells, or the volume, has changed.
@@ -64,9 +69,11 @@ private:
 
     void playbackRestarted() override;
     void fileEnded(TrackEnd end, const QString& error) override;
+    void queuedStarted() override;
     void positionChanged(double seconds) override;
     void durationChanged(double seconds) override;
     void pausedChanged(bool paused) override;
+    void pictureChanged(bool hasPicture) override;
     void tagsChanged(const QMap<QString, QString>& tags) override;
 
     PlayerModule& m_module;

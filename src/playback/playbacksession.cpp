@@ -10,6 +10,8 @@ PlaybackSession::PlaybackSession(PlayerModule& playerModule, const PlayerBackend
     connect(&player, &MediaPlayer::playedNothing, &m_sequencer, &Sequencer::playedNothing);
     connect(&player, &MediaPlayer::couldNotPlay, &m_sequencer, &Sequencer::couldNotPlay);
     connect(&player, &MediaPlayer::unavailable, &m_sequencer, &Sequencer::playerUnavailable);
+    connect(&player, &MediaPlayer::started, &m_sequencer, &Sequencer::trackStarted);
+    connect(&player, &MediaPlayer::nextStarted, &m_sequencer, &Sequencer::nextStarted);
     connect(&m_visore, &Visore::leaveRequested, &m_sequencer, &Sequencer::finish);
     connect(&m_sequencer, &Sequencer::trackStarting, &m_visore, &Visore::showTrackName);
     connect(&m_sequencer, &Sequencer::opening, this, [this](bool hideMain) {
@@ -59,6 +61,10 @@ void PlaybackSession::previous() {
 
 bool PlaybackSession::canReplay() const {
     return !isOpen() && m_sequencer.canReplay();
+}
+
+void PlaybackSession::optionsChanged() {
+    m_sequencer.optionsChanged();
 }
 
 void PlaybackSession::replay() {

@@ -37,6 +37,8 @@ public:
     // With the viewer closed: the queue, or the file alone, that played last, again.
     bool canReplay() const;
     void replay();
+    // Continuo or Random has changed: the track queued to come next is chosen again.
+    void optionsChanged();
 
 Q_SIGNALS:
     void hideMainWindow();

@@ -6,6 +6,7 @@
 #include <QTime>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -17,14 +18,37 @@ QString clock(double seconds) {
 }  // namespace
 
 void PlayerState::setFile(const QString& path) {
+    m_queued.clear();
+    startLoading(path);
+    // The player loads a file paused.
+    m_paused = true;
+    if (m_backend) m_backend->load(path);
+}
+
+void PlayerState::startLoading(const QString& path) {
     m_path = path;
     m_position = m_duration = 0;
     m_tags = {};
     ++m_loads;
     m_phase = Phase::Loading;
-    // The player loads a file paused.
-    m_paused = true;
-    if (m_backend) m_backend->load(path);
+}
+
+void PlayerState::queue(const QString& path) {
+    if (!m_backend) return;
+    m_queued = path;
+    m_backend->queue(path);
+}
+
+bool PlayerState::dequeue() {
+    if (m_queued.isEmpty()) return true;
+    if (!m_backend->dequeue()) return false;
+    m_queued.clear();
+    return true;
+}
+
+// Playing on, not paused, from the end of the file before.
+void PlayerState::queuedStarted() {
+    startLoading(std::exchange(m_queued, QString()));
 }
 
 // A file that has ended, or was stopped, plays again from its start.
@@ -54,6 +78,7 @@ double PlayerState::seek(double seconds) {
 
 void PlayerState::stop() {
     if (m_backend) m_backend->stop();
+    m_queued.clear();
     m_phase = Phase::Stopped;
     m_position = 0;
 }

@@ -23,20 +23,28 @@ public:
     void togglePause();
     void pause();
     void stop();
+    // The file to go on to without a gap; false from dequeue when it has begun already.
+    void queue(const QString& path);
+    bool dequeue();
     // Where the player goes: the position, kept within the file. Returns it.
     double seek(double seconds);
 
     // The player's notifications. playbackRestarted is true when it ends the loading.
     bool playbackRestarted();
+    // The file queued is loading, in place of the one that played to its end.
+    void queuedStarted();
     void fileEnded(TrackEnd end, const QString& error);
     void positionChanged(double seconds) { m_position = seconds; }
     void durationChanged(double seconds) { m_duration = seconds; }
     void pausedChanged(bool paused) { m_paused = paused; }
+    void pictureChanged(bool hasPicture) { m_picture = hasPicture; }
     void tagsChanged(const QMap<QString, QString>& tags) { m_tags = TrackTags::fromMetadata(tags); }
 
     Shown shown() const;
     // Whether play/pause pauses now, rather than plays.
     bool pressPauses() const;
+    // A picture is moving: a video plays, not paused.
+    bool showsMovingPicture() const { return m_picture && shown() == Shown::Playing; }
     // What the file is called: from its tags, else its file name.
     QString shownName() const;
     // The name, the position and the duration, and the state: "a.mp3 — 1:05 / 3:20 — In pausa".
@@ -51,12 +59,15 @@ public:
 private:
     enum class Phase { Stopped, Loading, Started, Failed };
 
+    void startLoading(const QString& path);
     void setPaused(bool paused);
 
     PlayerBackend* m_backend = nullptr;
     QString m_path;
+    QString m_queued;
     Phase m_phase = Phase::Stopped;
     bool m_paused = true;
+    bool m_picture = false;
     QString m_error;
     double m_position = 0;
     double m_duration = 0;

@@ -41,6 +41,7 @@ void Sequencer::playOne(const Track& track, bool hideMainWindow) {
 }
 
 void Sequencer::begin(const Track& track, std::optional<bool> hideMainWindow) {
+    m_next.reset();
     m_player.setFile(track.path);
     Q_EMIT trackStarting(track.displayName);
     if (hideMainWindow) Q_EMIT opening(*hideMainWindow);
@@ -48,6 +49,7 @@ void Sequencer::begin(const Track& track, std::optional<bool> hideMainWindow) {
 }
 
 void Sequencer::finish() {
+    m_next.reset();
     m_queue.clear();
     m_current = -1;
     m_alone.reset();
@@ -77,6 +79,34 @@ bool Sequencer::hasNext() const {
     if (m_queue.empty()) return false;
     const PlayOptions options = m_options();
     return m_current != int(m_queue.size()) - 1 || options.continuo || options.random;
+}
+
+void Sequencer::optionsChanged() {
+    if (!m_next || m_options() == m_nextChosenWith) return;
+    // Begun already: the choice after it reads the options as they are now.
+    if (!m_player.dequeue()) return;
+    queueFollowing();
+}
+
+void Sequencer::trackStarted() {
+    if (!m_next) queueFollowing();
+}
+
+void Sequencer::queueFollowing() {
+    m_nextChosenWith = m_options();
+    m_next = following();
+    if (*m_next) m_player.queue(m_queue[size_t(**m_next)].path);
+}
+
+// The track queued plays on from the end of the one before, which was heard.
+void Sequencer::nextStarted() {
+    if (!m_next || !*m_next) return;
+    m_unheard.clear();
+    m_lastFailure.reset();
+    m_alone.reset();
+    m_current = **m_next;
+    m_next.reset();
+    Q_EMIT trackStarting(m_queue[size_t(m_current)].displayName);
 }
 
 void Sequencer::endOfStream() {
@@ -123,19 +153,21 @@ void Sequencer::playerUnavailable(const QString& reason) {
 
 void Sequencer::advance() {
     m_alone.reset();
-    const int count = int(m_queue.size());
-    const PlayOptions options = m_options();
-    if (m_current != count - 1) {
-        startQueued(options.random ? pick() : m_current + 1);
-    } else if (count == 0) {
-        finish();
-    } else if (options.continuo) {
-        startQueued(0);
-    } else if (options.random) {
-        startQueued(pick());
+    if (const std::optional<int> next = following()) {
+        startQueued(*next);
     } else {
         finish();
     }
+}
+
+std::optional<int> Sequencer::following() {
+    const int count = int(m_queue.size());
+    const PlayOptions options = m_options();
+    if (count == 0) return std::nullopt;
+    if (m_current != count - 1) return options.random ? pick() : m_current + 1;
+    if (options.continuo) return 0;
+    if (options.random) return pick();
+    return std::nullopt;
 }
 
 void Sequencer::startQueued(int index) {

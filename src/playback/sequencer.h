@@ -14,6 +14,7 @@
 struct PlayOptions {
     bool continuo = false;
     bool random = false;
+    bool operator==(const PlayOptions&) const = default;
 };
 
 // Plays a queue of tracks, or one file, through the player. Play-all builds the queue from the playlist's
@@ -21,6 +22,10 @@ struct PlayOptions {
 // stream the next index is the following one, or a random pick (which may be the track just ended) with
 // Random on; after the last, index 0 with Continuo on, a pick with Random on, or else the end. The options
 // are read at the moment each choice is made.
+//
+// The choice of the track after is made as soon as a track has begun, and that track is queued in the
+// player, which goes on to it without a gap; when the options change before it begins, the choice is made
+// again.
 //
 // A track that cannot be played counts as ended, and so does one that played nothing (a file of no
 // samples), which is not reported. When a whole pass of the queue has gone unheard, every track failed or
@@ -46,7 +51,12 @@ public:
     bool replay();
     bool canReplay() const { return !m_lastPlayed.empty(); }
 
+    // Continuo or Random has changed.
+    void optionsChanged();
+
     // The player's notifications.
+    void trackStarted();
+    void nextStarted();
     void endOfStream();
     void couldNotPlay();
     void playedNothing();
@@ -74,6 +84,9 @@ private:
     void begin(const Track& track, std::optional<bool> hideMainWindow);
     void startQueued(int index);
     void advance();
+    // The index that plays after the current one, or none when playback ends there.
+    std::optional<int> following();
+    void queueFollowing();
     // A track of the queue was not heard; a failure when it could not be played.
     void unheard(bool failure);
     int pick();
@@ -90,4 +103,8 @@ private:
     // The queue's indices not heard since a track last played, and the last of them that failed.
     std::set<int> m_unheard;
     std::optional<QString> m_lastFailure;
+    // The track queued after the current one (none: playback ends there), once chosen, and the options
+    // it was chosen with.
+    std::optional<std::optional<int>> m_next;
+    PlayOptions m_nextChosenWith;
 };

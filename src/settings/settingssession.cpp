@@ -30,11 +30,16 @@ SettingsRecord SettingsSession::read() const {
     return LeggiConfig(m_path);
 }
 
-void SettingsSession::save(const SettingsRecord& record) {
+ListeningState SettingsSession::readListening() const {
+    return readListeningState(listeningStatePath(m_path));
+}
+
+void SettingsSession::save(const SettingsRecord& record, const ListeningState& listening) {
     runInBackground(
         this,
-        [path = m_path, record, lock = m_lock] {
+        [path = m_path, record, listening, lock = m_lock] {
             if (!lock->isLocked()) return Outcome::HeldByAnother;
+            writeListeningState(listeningStatePath(path), listening);
             return SalvaConfig(path, record) ? Outcome::Written : Outcome::Failed;
         },
         [this](Outcome outcome) { Q_EMIT saved(outcome); });

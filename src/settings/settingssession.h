@@ -1,5 +1,6 @@
 #pragma once
 
+#include "listeningstate.h"
 #include "settingsrecord.h"
 
 #include <QObject>
@@ -8,8 +9,9 @@
 
 class QLockFile;
 
-// ZEBcfg.dat over a run: read once at start-up, and written at a confirmed exit off the user-interface
-// thread, so that a settings folder on a share that does not answer cannot freeze the window.
+// ZEBcfg.dat, and the player's state beside it, over a run: read once at start-up, and written at a
+// confirmed exit off the user-interface thread, so that a settings folder on a share that does not answer
+// cannot freeze the window.
 //
 // Only one ZEB at a time may write the file: a session claims it when it begins, with a lock file beside
 // it (hidden, so never listed) that goes when the session ends or its process dies. A session that found
@@ -25,7 +27,9 @@ public:
 
     const QString& path() const { return m_path; }
     SettingsRecord read() const;
-    void save(const SettingsRecord& record);
+    ListeningState readListening() const;
+    // The state is kept as well as it can be: the outcome tells of the settings.
+    void save(const SettingsRecord& record, const ListeningState& listening);
 
 Q_SIGNALS:
     // The end of a save; the file stays as it was unless it was written.

@@ -52,7 +52,7 @@ def run(work):
     install(os.environ['ZEB_BINARY'], folder)
     with open(os.path.join(folder, 'ZEBcfg.dat'), 'wb') as settings:
         settings.write(settings_file([('wav', True)]))
-    for name, seconds in (('uno', 1), ('due', 1), ('Album/tre', 0.3), ('Album/quattro', 0.3)):
+    for name, seconds in (('uno', 1), ('due', 1), ('Album/tre', 2), ('Album/quattro', 0.3)):
         write_sound(os.path.join(music, name + '.wav'), seconds)
     rock = os.path.join(music, 'Rock.zbl')
     with open(rock, 'wb') as file:

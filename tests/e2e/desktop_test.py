@@ -1,12 +1,14 @@
 """ZEB as the desktop combines its ways of starting and ending, on the real program: a confirmed exit asked
 for by the media panel while the viewer plays; a hand-over to a first ZEB that does not answer in time;
 hand-overs queued behind a message; two ZEBs without a session bus; an installed ZEB started by a new user,
-and one in a folder it cannot write.
+and one in a folder it cannot write; the screen saver held off while a film plays, through stand-ins for
+the desktop's screen saver and portal.
 """
 import os
 import signal
 import struct
 import subprocess
+import sys
 import time
 
 from zebdriver import (Zeb, answer_box, answer_question, application, dialog, entry_names, fail, install, items,
@@ -53,6 +55,46 @@ def exit_while_the_viewer_plays(folder, home):
     zeb.wait_for_exit()
     if owned('org.zeb.ZEB') or owned('org.mpris.MediaPlayer2.zeb'):
         fail('the names of the ZEB that ended are still on the bus')
+
+
+def mpris(method):
+    gdbus('--dest', 'org.mpris.MediaPlayer2.zeb', '--object-path', '/org/mpris/MediaPlayer2', '--method',
+          'org.mpris.MediaPlayer2.' + method)
+
+
+def screen_kept_awake(folder, home):
+    """A film that plays keeps the screen awake, through both services; a sound does not. Pause, Esci and
+    the exit let it sleep again, each hold released as it was taken."""
+    calls = os.path.join(folder, 'chiamate.txt')
+    standin = subprocess.Popen([sys.executable, os.path.join(os.path.dirname(__file__), 'screensaverstandin.py'), calls])
+    try:
+        wait_for('the stand-in screen saver', lambda: os.path.exists(calls) and 'ready' in open(calls).read())
+
+        def log():
+            with open(calls) as lines:
+                return [line.split()[0] for line in lines if line.strip() != 'ready']
+
+        def held():
+            taken = log()
+            return taken.count('Inhibit') - taken.count('UnInhibit'), \
+                taken.count('PortalInhibit') - taken.count('Close')
+
+        zeb = Zeb(folder, home, arguments=['breve.wav', 'film.mp4'], window='[ZEB] breve')
+        wait_for('the film to hold the screen saver', lambda: held() == (1, 1))
+        window_titled('[ZEB] film', timeout=1)
+        for step, holds in (('Player.Pause', (0, 0)), ('Player.Play', (1, 1)), ('Player.Stop', (0, 0)),
+                            ('Player.Play', (1, 1))):
+            mpris(step)
+            wait_for('%s to leave %s holds' % (step, holds), lambda: held() == holds)
+        mpris('Quit')
+        answer_question('Sì')
+        zeb.wait_for_exit()
+        wait_for('the exit to release the holds', lambda: held() == (0, 0))
+        if log().count('Inhibit') != 3:
+            fail('the screen saver was asked %d times for three plays of the film' % log().count('Inhibit'))
+    finally:
+        standin.kill()
+        standin.wait()
 
 
 def windows_shown():
@@ -218,6 +260,9 @@ def run(work):
     with open(os.path.join(folder, 'ZEBcfg.dat'), 'wb') as settings:
         settings.write(settings_file([('wav', True)]))
     write_sound(os.path.join(folder, 'lungo.wav'), 60)
+    write_sound(os.path.join(folder, 'breve.wav'), 3)
+    subprocess.run(['ffmpeg', '-loglevel', 'error', '-y', '-f', 'lavfi', '-i', 'testsrc=size=160x120:duration=60',
+                    '-c:v', 'mpeg4', os.path.join(folder, 'film.mp4')], check=True)
     for name in ('uno', 'due', 'tre'):
         write_sound(os.path.join(folder, name + '.wav'), 30)
         with open(os.path.join(folder, name + '.zbl'), 'wb') as listed:
@@ -226,6 +271,7 @@ def run(work):
         bad.write(b'RIFF\0\0\0\0WAVE')
 
     exit_while_the_viewer_plays(folder, home)
+    screen_kept_awake(folder, home)
     late_hand_over(folder, home)
     queued_hand_overs(folder, home)
     two_without_a_bus(folder, home)

@@ -253,6 +253,11 @@ def run(work):
     options = [integer_record(data, record) for record in (2, 3)]
     if options != [1, 1]:
         fail('the settings file keeps Continuo and Random as %s, not as the panel set them' % options)
+    # The volume set through the panel comes back at the next start.
+    zeb = Zeb(folder, home)
+    wait_for('ZEB on the session bus again', on_the_bus)
+    wait_for('the volume of the last run', lambda: get('Volume') == 0.5, 5)
+    zeb.kill()
 
 
 if __name__ == '__main__':

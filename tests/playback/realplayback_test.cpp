@@ -25,12 +25,15 @@ protected:
         QObject::connect(&player, &MediaPlayer::couldNotPlay, &sequencer, &Sequencer::couldNotPlay);
         QObject::connect(&player, &MediaPlayer::playedNothing, &sequencer, &Sequencer::playedNothing);
         QObject::connect(&player, &MediaPlayer::unavailable, &sequencer, &Sequencer::playerUnavailable);
+        QObject::connect(&player, &MediaPlayer::started, &sequencer, &Sequencer::trackStarted);
+        QObject::connect(&player, &MediaPlayer::nextStarted, &sequencer, &Sequencer::nextStarted);
         QObject::connect(&sequencer, &Sequencer::trackStarting,
                          [this](const QString& name) { started.append(name); });
         QObject::connect(&sequencer, &Sequencer::finished, [this] { ++finishes; });
         QObject::connect(&sequencer, &Sequencer::failed,
                          [this](const QString& path) { failures.append(path); });
         QObject::connect(&player, &MediaPlayer::endOfStream, [this] { outcomes += u'p'; });
+        QObject::connect(&player, &MediaPlayer::nextStarted, [this] { outcomes += u'p'; });
         QObject::connect(&player, &MediaPlayer::couldNotPlay, [this] { outcomes += u'f'; });
         QObject::connect(&player, &MediaPlayer::playedNothing, [this] { outcomes += u'e'; });
         QObject::connect(&sequencer, &Sequencer::unavailable, [](const QString& reason) {
@@ -77,7 +80,8 @@ protected:
     QStringList started;
     int finishes = 0;
     QStringList failures;
-    // How each track ended, as the player told: p played, e played nothing, f could not be played.
+    // How each track ended, as the player told: p played (to its end, or on into the track queued after
+    // it), e played nothing, f could not be played.
     QString outcomes;
 };
 

@@ -12,9 +12,18 @@ public:
     void setFile(const QString& path) override { files.push_back(path); }
     void play() override { ++plays; }
     void stop() override { ++stops; }
+    void queue(const QString& path) override { queued.append(path); }
+    bool dequeue() override {
+        ++dequeues;
+        return !begunAlready;
+    }
     void setDisplaySize(DisplaySize) override {}
 
     QStringList files;
+    // Every file queued, and how often one was taken back; true: the file queued has begun already.
+    QStringList queued;
+    int dequeues = 0;
+    bool begunAlready = false;
     int plays = 0;
     int stops = 0;
 };
@@ -134,6 +143,32 @@ TEST_F(SequencerTest, OnlyTracksWhoseLastThreeCharactersAreAnActiveFormatArePlay
     EXPECT_TRUE(sequencer.queue().empty());
     EXPECT_FALSE(sequencer.playAll({}, formats));
     EXPECT_EQ(openings.size(), 1u);
+}
+
+// The player goes on to the track queued by itself: it is chosen once a track has begun, and again when
+// the options change before it begins, unless it has begun already.
+TEST_F(SequencerTest, TheTrackAfterIsQueuedOnceOneBeginsAndChosenAgainWhenTheOptionsChange) {
+    sequencer.playAll(playlist({"a.mp3", "b.mp3", "c.mp3"}), kMp3);
+    sequencer.trackStarted();
+    options.random = true;
+    random.numbers = {0.9};
+    sequencer.optionsChanged();
+    sequencer.nextStarted();
+    options.random = false;
+    sequencer.trackStarted();
+    sequencer.optionsChanged();
+    options.continuo = true;
+    sequencer.optionsChanged();
+    player.begunAlready = true;
+    options.continuo = false;
+    sequencer.optionsChanged();
+    sequencer.nextStarted();
+    EXPECT_EQ(player.queued, (QStringList{QStringLiteral("/m/b.mp3"), QStringLiteral("/m/c.mp3"),
+                                          QStringLiteral("/m/a.mp3")}));
+    EXPECT_EQ(player.dequeues, 3);
+    EXPECT_EQ(started.join(QString()), QStringLiteral("aca"));
+    EXPECT_EQ(player.files, QStringList{QStringLiteral("/m/a.mp3")});
+    EXPECT_EQ(finishes, 0);
 }
 
 TEST_F(SequencerTest, OneFileAloneLeavesTheQueueAndFinishesAtItsEnd) {

@@ -14,6 +14,12 @@ public:
         loads.append(path);
         paused = true;
     }
+    void queue(const QString& path) override { queued.append(path); }
+    bool dequeue() override {
+        if (begunAlready) return false;
+        if (!queued.isEmpty()) queued.removeLast();
+        return true;
+    }
     void setPaused(bool value) override { paused = value; }
     void stop() override { ++stops; }
     void seek(double seconds) override { seeks.push_back(seconds); }
@@ -22,6 +28,8 @@ public:
     void setStretched(bool) override {}
 
     QStringList loads;
+    QStringList queued;
+    bool begunAlready = false;
     bool paused = true;
     int stops = 0;
     std::vector<double> seeks;

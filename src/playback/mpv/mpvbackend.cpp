@@ -18,7 +18,7 @@ static_assert(kMpvEndOfFile == MPV_END_FILE_REASON_EOF && kMpvEndError == MPV_EN
 
 namespace {
 
-enum Observed : uint64_t { kPosition = 1, kDuration, kPause, kTags };
+enum Observed : uint64_t { kPosition = 1, kDuration, kPause, kTags, kIdle, kPicture };
 
 // libmpv would tell the position of every frame, and the user-interface thread would wake for each: it is
 // asked for at this pace instead, which is what the seek bar and the status line show.
@@ -42,9 +42,10 @@ QStringList settingsFor(const PlayerBackend::Options& options) {
                QStringLiteral("input-vo-keyboard=no"),
                // Without a sound device a file still plays, silently, and ends as played.
                QStringLiteral("audio-fallback-to-null=yes"),
-               // A file ends when its sound has played out; the next one then starts at once, instead of
-               // waiting for the sound of the last one to drain.
-               QStringLiteral("gapless-audio=no"),
+               // The sound output stays open from one file of the playlist to the next when their sound is
+               // of one format, so that the second follows the first without a gap; it is opened anew for
+               // another format.
+               QStringLiteral("gapless-audio=weak"),
            } +
            options.extra;
 }
@@ -54,6 +55,26 @@ QStringList settingsFor(const PlayerBackend::Options& options) {
 // takes it.
 QByteArray localFile(const QString& path) {
     return QFile::encodeName(path.startsWith(u'/') ? path : QDir::currentPath() + u'/' + path);
+}
+
+// The playlist_entry_id of a loadfile command's result.
+std::optional<std::int64_t> entryOf(const mpv_node& result) {
+    if (result.format != MPV_FORMAT_NODE_MAP) return std::nullopt;
+    for (int i = 0; i < result.u.list->num; ++i) {
+        if (qstrcmp(result.u.list->keys[i], "playlist_entry_id") == 0)
+            return result.u.list->values[i].u.int64;
+    }
+    return std::nullopt;
+}
+
+// The value of a key of a node map, if there is one of that format.
+const mpv_node* valueOf(const mpv_node& map, const char* key, mpv_format format) {
+    if (map.format != MPV_FORMAT_NODE_MAP) return nullptr;
+    for (int i = 0; i < map.u.list->num; ++i) {
+        const mpv_node& value = map.u.list->values[i];
+        if (qstrcmp(map.u.list->keys[i], key) == 0 && value.format == format) return &value;
+    }
+    return nullptr;
 }
 
 // libmpv's "metadata": a map of the tags' names to their texts.
@@ -102,6 +123,9 @@ MpvBackend::MpvBackend(Listener& listener, mpv_handle* mpv) : m_listener(listene
     mpv_observe_property(m_mpv, kDuration, "duration", MPV_FORMAT_DOUBLE);
     mpv_observe_property(m_mpv, kPause, "pause", MPV_FORMAT_FLAG);
     mpv_observe_property(m_mpv, kTags, "metadata", MPV_FORMAT_NODE);
+    mpv_observe_property(m_mpv, kIdle, "idle-active", MPV_FORMAT_FLAG);
+    // Known while a video track is decoded, drawn or not; covers are not, since audio-display is off.
+    mpv_observe_property(m_mpv, kPicture, "video-format", MPV_FORMAT_STRING);
     m_positionAsked.setInterval(kPositionAskedEvery);
     connect(&m_positionAsked, &QTimer::timeout, this,
             [this] { mpv_get_property_async(m_mpv, kPosition, "time-pos", MPV_FORMAT_DOUBLE); });
@@ -156,6 +180,8 @@ void MpvBackend::load(const QString& path) {
     m_path = path;
     setFlag(m_mpv, "pause", true);
     m_track.stopped();
+    m_queued.reset();
+    m_heldEnd.reset();
     if (m_picture && !m_picture->isReady()) {
         m_loadWhenReady = true;
         return;
@@ -176,21 +202,59 @@ void MpvBackend::loadNow() {
         return;
     }
     m_positionAsked.start();
-    if (result.format == MPV_FORMAT_NODE_MAP) {
-        for (int i = 0; i < result.u.list->num; ++i) {
-            if (qstrcmp(result.u.list->keys[i], "playlist_entry_id") == 0)
-                m_track.loaded(result.u.list->values[i].u.int64);
-        }
-    }
+    if (const std::optional<std::int64_t> entry = entryOf(result)) m_track.loaded(*entry);
     mpv_free_node_contents(&result);
 }
 
+// The queued file becomes the next entry of libmpv's playlist, which goes on to it by itself.
+void MpvBackend::queue(const QString& path) {
+    const QByteArray file = localFile(path);
+    const char* command[] = {"loadfile", file.constData(), "append", nullptr};
+    mpv_node result;
+    if (mpv_command_ret(m_mpv, command, &result) < 0) return;
+    m_queued = entryOf(result);
+    mpv_free_node_contents(&result);
+}
+
+bool MpvBackend::dequeue() {
+    if (!m_queued) return true;
+    const std::optional<qsizetype> index = indexOfQueued();
+    if (!index) return false;
+    const QByteArray position = QByteArray::number(*index);
+    const char* command[] = {"playlist-remove", position.constData(), nullptr};
+    mpv_command(m_mpv, command);
+    m_queued.reset();
+    if (const std::optional<HeldEnd> held = std::exchange(m_heldEnd, std::nullopt)) {
+        QMetaObject::invokeMethod(
+            this, [this, held] { tellEnd(held->end, held->error); }, Qt::QueuedConnection);
+    }
+    return true;
+}
+
+// Where the queued entry is in libmpv's playlist, unless it has begun.
+std::optional<qsizetype> MpvBackend::indexOfQueued() const {
+    mpv_node playlist;
+    if (mpv_get_property(m_mpv, "playlist", MPV_FORMAT_NODE, &playlist) < 0) return std::nullopt;
+    std::optional<qsizetype> index;
+    if (playlist.format == MPV_FORMAT_NODE_ARRAY) {
+        for (int i = 0; i < playlist.u.list->num; ++i) {
+            const mpv_node& entry = playlist.u.list->values[i];
+            const mpv_node* id = valueOf(entry, "id", MPV_FORMAT_INT64);
+            const mpv_node* current = valueOf(entry, "current", MPV_FORMAT_FLAG);
+            if (id && id->u.int64 == *m_queued && !(current && current->u.flag)) index = i;
+        }
+    }
+    mpv_free_node_contents(&playlist);
+    return index;
+}
 void MpvBackend::setPaused(bool paused) {
     setFlag(m_mpv, "pause", paused);
 }
 
 void MpvBackend::stop() {
     m_track.stopped();
+    m_queued.reset();
+    m_heldEnd.reset();
     m_positionAsked.stop();
     m_loadWhenReady = false;
     const char* command[] = {"stop", nullptr};
@@ -224,6 +288,9 @@ void MpvBackend::drainEvents() {
             case MPV_EVENT_END_FILE:
                 endOfFile(*static_cast<mpv_event_end_file*>(event->data));
                 break;
+            case MPV_EVENT_START_FILE:
+                startOfFile(static_cast<mpv_event_start_file*>(event->data)->playlist_entry_id);
+                break;
             case MPV_EVENT_PROPERTY_CHANGE:
                 propertyChanged(event->reply_userdata, *static_cast<mpv_event_property*>(event->data));
                 break;
@@ -245,9 +312,40 @@ void MpvBackend::endOfFile(const mpv_event_end_file& end) {
         m_track.ended({end.reason, end.error, end.playlist_entry_id, end.playlist_insert_id,
                        end.playlist_insert_num_entries});
     if (!trackEnd) return;
-    m_positionAsked.stop();
     const bool failed = *trackEnd == TrackEnd::CouldNotPlay;
-    m_listener.fileEnded(*trackEnd, failed ? QString::fromUtf8(mpv_error_string(end.error)) : QString());
+    const QString error = failed ? QString::fromUtf8(mpv_error_string(end.error)) : QString();
+    // libmpv goes on to the queued entry, unless it goes idle first (the entry came too late).
+    if (m_queued) {
+        m_heldEnd = HeldEnd{*trackEnd, error};
+        return;
+    }
+    tellEnd(*trackEnd, error);
+}
+
+void MpvBackend::tellEnd(TrackEnd end, const QString& error) {
+    m_positionAsked.stop();
+    m_listener.fileEnded(end, error);
+}
+
+// The queued entry goes on from a track that played. After one that failed or held nothing, the owner
+// hears of that end as without a queue, and decides again what plays: the entry's ends are stale.
+void MpvBackend::startOfFile(std::int64_t entry) {
+    if (entry != m_queued) return;
+    m_queued.reset();
+    const std::optional<HeldEnd> held = std::exchange(m_heldEnd, std::nullopt);
+    if (held && held->end != TrackEnd::Played) {
+        tellEnd(held->end, held->error);
+        return;
+    }
+    m_track.loaded(entry);
+    m_listener.queuedStarted();
+}
+
+void MpvBackend::idleChanged(bool idle) {
+    if (!idle || !m_heldEnd) return;
+    const HeldEnd held = *std::exchange(m_heldEnd, std::nullopt);
+    m_queued.reset();
+    tellEnd(held.end, held.error);
 }
 
 void MpvBackend::propertyChanged(uint64_t observed, const mpv_event_property& property) {
@@ -264,6 +362,12 @@ void MpvBackend::propertyChanged(uint64_t observed, const mpv_event_property& pr
             break;
         case kTags:
             m_listener.tagsChanged(tagsOf(property));
+            break;
+        case kIdle:
+            idleChanged(known && *static_cast<int*>(property.data));
+            break;
+        case kPicture:
+            m_listener.pictureChanged(known);
             break;
         default:
             break;

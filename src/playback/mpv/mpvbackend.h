@@ -8,6 +8,9 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <cstdint>
+#include <optional>
+
 struct mpv_event_end_file;
 struct mpv_event_property;
 struct mpv_handle;
@@ -24,6 +27,8 @@ public:
 
     QWidget* videoArea() override { return m_video; }
     void load(const QString& path) override;
+    void queue(const QString& path) override;
+    bool dequeue() override;
     void setPaused(bool paused) override;
     void stop() override;
     void seek(double seconds) override;
@@ -38,6 +43,10 @@ private:
     void loadNow();
     void drainEvents();
     void endOfFile(const mpv_event_end_file& end);
+    void startOfFile(std::int64_t entry);
+    void idleChanged(bool idle);
+    void tellEnd(TrackEnd end, const QString& error);
+    std::optional<qsizetype> indexOfQueued() const;
     void propertyChanged(uint64_t observed, const mpv_event_property& property);
 
     Listener& m_listener;
@@ -49,5 +58,12 @@ private:
     bool m_loadWhenReady = false;
     // The entries of the file loaded last: ends of any other entry are stale.
     TrackEnds m_track;
+    // The entry queued after it, and its end while the queued one has yet to begin.
+    std::optional<std::int64_t> m_queued;
+    struct HeldEnd {
+        TrackEnd end;
+        QString error;
+    };
+    std::optional<HeldEnd> m_heldEnd;
     QTimer m_positionAsked;
 };
