@@ -23,6 +23,27 @@ MpvVideoWindow::MpvVideoWindow(mpv_handle* mpv) : QOpenGLWindow(NoPartialUpdate)
     setFormat(picture);
 }
 
+// A widget shows its native children before itself. On Wayland (QtWayland 6.4) a child window shown while
+// its top-level is not yet configured never gets exposed, nor even a surface of its own when the top-level
+// is shown again: nothing would be drawn. The top-level's exposure tells when showing it again works.
+bool MpvVideoWindow::event(QEvent* event) {
+    if (event->type() == QEvent::Show && parent()) parent()->installEventFilter(this);
+    return QOpenGLWindow::event(event);
+}
+
+bool MpvVideoWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == parent() && event->type() == QEvent::Expose) {
+        QMetaObject::invokeMethod(this, &MpvVideoWindow::showAgainIfMissed, Qt::QueuedConnection);
+    }
+    return QOpenGLWindow::eventFilter(watched, event);
+}
+
+void MpvVideoWindow::showAgainIfMissed() {
+    if (!isVisible() || isExposed() || !parent() || !parent()->isExposed()) return;
+    hide();
+    show();
+}
+
 MpvVideoWindow::~MpvVideoWindow() {
     if (!m_context) return;
     makeCurrent();

@@ -24,10 +24,14 @@ Q_SIGNALS:
     void unusable();
 
 protected:
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void initializeGL() override;
     void paintGL() override;
 
 private:
+    void showAgainIfMissed();
+
     mpv_handle* m_mpv;
     mpv_render_context* m_context = nullptr;
 };
