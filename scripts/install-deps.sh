@@ -25,6 +25,8 @@ bench_packages=(libbenchmark-dev xvfb xdotool fuse3 python3-fusepy)
 # bench/peers and bench/playing: a session bus for each program they start, and a clip made with ffmpeg;
 # bench/first_play.py: the end-to-end tests' accessibility bus.
 bench_packages+=(dbus ffmpeg at-spi2-core python3-pyatspi)
+# bench/gap.sh: a sound server of its own and its recorder, and mpv beside ZEB (Audacious where installed).
+bench_packages+=(pulseaudio pulseaudio-utils mpv)
 # bench/peers --install: the common desktop players it puts ZEB beside.
 peer_packages=(mpv vlc smplayer celluloid audacious qmmp strawberry totem)
 

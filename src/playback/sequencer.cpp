@@ -88,8 +88,9 @@ void Sequencer::optionsChanged() {
     queueFollowing();
 }
 
+// Every start follows a load or the start of the track queued, which leave nothing queued in the player.
 void Sequencer::trackStarted() {
-    if (!m_next) queueFollowing();
+    queueFollowing();
 }
 
 void Sequencer::queueFollowing() {

@@ -54,7 +54,8 @@ public:
     // Continuo or Random has changed.
     void optionsChanged();
 
-    // The player's notifications.
+    // The player's notifications: a track has begun to sound (whether loaded or queued), the track queued
+    // has begun in place of the one that played to its end, and how a track ended without a queued one.
     void trackStarted();
     void nextStarted();
     void endOfStream();

@@ -5,6 +5,7 @@ and one in a folder it cannot write; the screen saver held off while a film play
 the desktop's screen saver and portal.
 """
 import os
+import shutil
 import signal
 import struct
 import subprocess
@@ -219,32 +220,48 @@ def read_only(folder):
     return lambda: subprocess.run(['umount', folder], check=True)
 
 
+def collection_of_today(folder):
+    """A short sound in each format of a collection of today; their names."""
+    names = ['brano.' + extension for extension in ('flac', 'opus', 'webm', 'aiff', 'm4a', 'mka', 'ogg', 'mp3')]
+    names += ['film.mkv', 'film.mp4']
+    for name in names:
+        subprocess.run(['ffmpeg', '-loglevel', 'error', '-y', '-f', 'lavfi', '-i', 'sine=duration=0.2',
+                        os.path.join(folder, name)], check=True)
+    return names
+
+
 def first_start_of_a_new_user(work, binary):
     """An installed ZEB, and one in a folder it cannot write, keep their settings with the user and start
-    the browser in the user's music folder (the home folder without one)."""
+    the browser in the user's music folder (the home folder without one). The installed one starts from
+    the shipped settings, which list every format of a collection of today."""
     prefix = os.path.join(work, 'prefix')
     os.makedirs(os.path.join(prefix, 'lib', 'zeb'))
     install(binary, os.path.join(prefix, 'bin'))
     os.replace(os.path.join(prefix, 'bin', 'libzeb_mpv.so'), os.path.join(prefix, 'lib', 'zeb', 'libzeb_mpv.so'))
     locked = os.path.join(work, 'sola-lettura')
     install(binary, locked)
+    shipped = os.path.join(work, 'xdg')
+    os.makedirs(os.path.join(shipped, 'zeb'))
+    shutil.copy2(os.path.join(os.path.dirname(binary), 'resources', 'xdg', 'ZEBcfg.dat'), os.path.join(shipped, 'zeb'))
     for program, music in ((os.path.join(prefix, 'bin'), 'Musica'), (locked, None)):
         home = os.path.join(work, 'utente-' + os.path.basename(program))
         config = os.path.join(home, '.config')
         os.makedirs(os.path.join(config, 'zeb'))
-        with open(os.path.join(config, 'zeb', 'ZEBcfg.dat'), 'wb') as settings:
-            settings.write(settings_file([('wav', True)]))
-        shown = home
+        shown, listed = home, ['benvenuto.wav']
         if music:
             shown = os.path.join(home, music)
             os.makedirs(shown)
             with open(os.path.join(config, 'user-dirs.dirs'), 'w') as dirs:
                 dirs.write('# written by xdg-user-dirs-update\nXDG_MUSIC_DIR="$HOME/%s"\n' % music)
+            listed = sorted(['benvenuto.wav'] + collection_of_today(shown), key=str.lower)
+        else:
+            with open(os.path.join(config, 'zeb', 'ZEBcfg.dat'), 'wb') as settings:
+                settings.write(settings_file([('wav', True)]))
         write_sound(os.path.join(shown, 'benvenuto.wav'))
         writable_again = read_only(program) if program == locked else (lambda: None)
         try:
-            zeb = Zeb(program, home)
-            wait_for('the browser in ' + shown, lambda: items('File multimediali') == ['benvenuto.wav'])
+            zeb = Zeb(program, home, environment={'XDG_CONFIG_DIRS': shipped})
+            wait_for('the browser in ' + shown, lambda: items('File multimediali') == listed)
             if os.path.exists(os.path.join(program, 'ZEBcfg.dat')):
                 fail('ZEB made its settings in %s' % program)
             zeb.kill()
