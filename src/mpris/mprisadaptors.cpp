@@ -26,8 +26,10 @@ QStringList MprisRootAdaptor::supportedMimeTypes() const {
     return {QStringLiteral("audio/mpeg"), QStringLiteral("audio/x-wav"), QStringLiteral("audio/vnd.wave"),
             QStringLiteral("audio/ogg"), QStringLiteral("audio/x-vorbis+ogg"), QStringLiteral("audio/x-ms-wma"),
             QStringLiteral("audio/mp4"), QStringLiteral("audio/x-m4a"), QStringLiteral("audio/aac"),
+            QStringLiteral("audio/flac"), QStringLiteral("audio/x-flac"), QStringLiteral("audio/x-opus+ogg"),
+            QStringLiteral("audio/webm"), QStringLiteral("audio/x-aiff"), QStringLiteral("audio/x-matroska"),
             QStringLiteral("video/x-msvideo"), QStringLiteral("video/mp4"), QStringLiteral("video/x-matroska"),
-            QStringLiteral("video/quicktime"), QStringLiteral("video/mpeg"), QStringLiteral("video/x-ms-wmv"),
+            QStringLiteral("video/webm"), QStringLiteral("video/quicktime"), QStringLiteral("video/mpeg"), QStringLiteral("video/x-ms-wmv"),
             QStringLiteral("application/x-zeb-list")};
 }
 
