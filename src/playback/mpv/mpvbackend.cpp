@@ -57,16 +57,6 @@ QByteArray localFile(const QString& path) {
     return QFile::encodeName(path.startsWith(u'/') ? path : QDir::currentPath() + u'/' + path);
 }
 
-// The playlist_entry_id of a loadfile command's result.
-std::optional<std::int64_t> entryOf(const mpv_node& result) {
-    if (result.format != MPV_FORMAT_NODE_MAP) return std::nullopt;
-    for (int i = 0; i < result.u.list->num; ++i) {
-        if (qstrcmp(result.u.list->keys[i], "playlist_entry_id") == 0)
-            return result.u.list->values[i].u.int64;
-    }
-    return std::nullopt;
-}
-
 // The value of a key of a node map, if there is one of that format.
 const mpv_node* valueOf(const mpv_node& map, const char* key, mpv_format format) {
     if (map.format != MPV_FORMAT_NODE_MAP) return nullptr;
@@ -75,6 +65,12 @@ const mpv_node* valueOf(const mpv_node& map, const char* key, mpv_format format)
         if (qstrcmp(map.u.list->keys[i], key) == 0 && value.format == format) return &value;
     }
     return nullptr;
+}
+
+// The playlist_entry_id of a loadfile command's result.
+std::optional<std::int64_t> entryOf(const mpv_node& result) {
+    const mpv_node* entry = valueOf(result, "playlist_entry_id", MPV_FORMAT_INT64);
+    return entry ? std::optional<std::int64_t>(entry->u.int64) : std::nullopt;
 }
 
 // libmpv's "metadata": a map of the tags' names to their texts.
@@ -224,10 +220,7 @@ bool MpvBackend::dequeue() {
     const char* command[] = {"playlist-remove", position.constData(), nullptr};
     mpv_command(m_mpv, command);
     m_queued.reset();
-    if (const std::optional<HeldEnd> held = std::exchange(m_heldEnd, std::nullopt)) {
-        QMetaObject::invokeMethod(
-            this, [this, held] { tellEnd(held->end, held->error); }, Qt::QueuedConnection);
-    }
+    // An end held for the entry is told once libmpv, without it, goes idle.
     return true;
 }
 
@@ -247,6 +240,7 @@ std::optional<qsizetype> MpvBackend::indexOfQueued() const {
     mpv_free_node_contents(&playlist);
     return index;
 }
+
 void MpvBackend::setPaused(bool paused) {
     setFlag(m_mpv, "pause", paused);
 }
