@@ -1,5 +1,6 @@
 #include "hintline.h"
 
+#include <QAbstractButton>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QWidget>
@@ -7,24 +8,14 @@
 HintLine::HintLine(QLabel* label, QString idleText)
     : QObject(label), m_label(label), m_idleText(std::move(idleText)) {}
 
-void HintLine::showIdle() {
-    show(m_idleText);
-}
-
 void HintLine::show(const QString& text) {
     m_label->setText(text);
 }
 
-void HintLine::showOnMovement(QWidget* control, const QString& hint) {
-    m_rules.insert(control, hint);
-}
-
-void HintLine::showIdleOnMovement(QWidget* control) {
-    m_rules.insert(control, m_idleText);
-}
-
-void HintLine::keepOnMovement(QWidget* control) {
-    m_rules.insert(control, std::nullopt);
+void HintLine::follow(const HintTargets& targets) {
+    for (QAbstractButton* button : targets.buttons) m_rules.insert(button, button->accessibleName());
+    for (QWidget* area : targets.idle) m_rules.insert(area, m_idleText);
+    for (QWidget* control : targets.kept) m_rules.insert(control, std::nullopt);
 }
 
 void HintLine::watch(QWidget* root) {

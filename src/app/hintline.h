@@ -1,5 +1,7 @@
 #pragma once
 
+#include "hinttargets.h"
+
 #include <QHash>
 #include <QObject>
 #include <QString>
@@ -16,14 +18,10 @@ class HintLine : public QObject {
 public:
     HintLine(QLabel* label, QString idleText);
 
-    const QString& idleText() const { return m_idleText; }
-    void showIdle();
     void show(const QString& text);
 
-    void showOnMovement(QWidget* control, const QString& hint);
-    void showIdleOnMovement(QWidget* control);
-    // Movement over the control leaves the hint as it is.
-    void keepOnMovement(QWidget* control);
+    // Movement over a button shows its accessible name, over an idle area the idle text.
+    void follow(const HintTargets& targets);
 
     // Follows pointer movement over the root and everything it holds; call once the controls exist.
     void watch(QWidget* root);

@@ -7,9 +7,9 @@
 #include "picture.h"
 #include "playbacksession.h"
 #include "playermodule.h"
+#include "program.h"
 #include "qtdialogs.h"
 #include "screensaverinhibitor.h"
-#include "seleziona.h"
 #include "settingsfile.h"
 #include "singleinstance.h"
 #include "translation.h"
@@ -56,22 +56,21 @@ int main(int argc, char* argv[]) {
     // Loaded on the first play, not here: loading libmpv would slow every start.
     PlayerModule playerModule(playerModulePath(programFolder));
     const QString settingsPath = settingsFilePath(programFolder);
-    Seleziona seleziona(dialogs, browserStartFolder(programFolder, settingsPath), settingsPath, playerModule,
-                        defaultPlayerOptions());
-    QObject::connect(&instance, &SingleInstance::openRequested, &seleziona,
-                     [&seleziona](const QStringList& arguments, bool enqueue) {
-                         seleziona.openPaths(pathsOfArguments(arguments, QDir::currentPath()), enqueue);
-                         seleziona.raiseWindow();
+    Program zeb(dialogs, browserStartFolder(programFolder, settingsPath), settingsPath, playerModule,
+                defaultPlayerOptions());
+    QObject::connect(&instance, &SingleInstance::openRequested, &zeb,
+                     [&zeb](const QStringList& arguments, bool enqueue) {
+                         zeb.openPaths(pathsOfArguments(arguments, QDir::currentPath()), enqueue);
+                         zeb.raiseWindow();
                      });
-    QObject::connect(&seleziona, &Seleziona::ended, &application, &QCoreApplication::quit,
-                     Qt::QueuedConnection);
-    seleziona.load();
-    if (!command.paths.isEmpty()) seleziona.openPaths(command.paths, command.enqueue);
-    MediaControls mediaControls(seleziona.playback(), seleziona);
-    QObject::connect(&seleziona, &Seleziona::playChoicesChanged, &mediaControls, &MediaControls::changed);
+    QObject::connect(&zeb, &Program::ended, &application, &QCoreApplication::quit, Qt::QueuedConnection);
+    zeb.load();
+    if (!command.paths.isEmpty()) zeb.openPaths(command.paths, command.enqueue);
+    MediaControls mediaControls(zeb.playback(), zeb, zeb.settings());
+    QObject::connect(&zeb, &Program::playChoicesChanged, &mediaControls, &MediaControls::changed);
     MprisService mpris(mediaControls);
     ScreenSaverInhibitor screenSaver(QDBusConnection::sessionBus());
-    const MediaPlayer& player = seleziona.playback().visore().player();
+    const MediaPlayer& player = zeb.playback().visore().player();
     QObject::connect(&player, &MediaPlayer::changed, &screenSaver,
                      [&screenSaver, &player] { screenSaver.setWanted(player.state().showsMovingPicture()); });
     // On the bus once the first window is up: the window never waits for the bus.

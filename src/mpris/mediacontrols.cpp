@@ -4,6 +4,7 @@
 #include "mediaplayer.h"
 #include "mprishost.h"
 #include "playbacksession.h"
+#include "settingsmodel.h"
 
 #include <QUrl>
 
@@ -20,10 +21,12 @@ qlonglong microseconds(double seconds) {
 
 }  // namespace
 
-MediaControls::MediaControls(PlaybackSession& playback, MprisHost& host)
-    : m_playback(playback), m_host(host) {
+MediaControls::MediaControls(PlaybackSession& playback, MprisHost& host, SettingsModel& settings)
+    : m_playback(playback), m_host(host), m_settings(settings) {
     MediaPlayer& player = m_playback.visore().player();
     connect(&player, &MediaPlayer::changed, this, &MediaControls::changed);
+    connect(&m_settings, &SettingsModel::continuoChanged, this, &MediaControls::changed);
+    connect(&m_settings, &SettingsModel::randomChanged, this, &MediaControls::changed);
     connect(&player, &MediaPlayer::seeked, this,
             [this](double seconds) { Q_EMIT seeked(microseconds(seconds)); });
 }
@@ -111,24 +114,20 @@ bool MediaControls::isOpeningTrack() const {
 }
 
 QString MediaControls::loopStatus() const {
-    return m_host.playOptions().continuo ? QStringLiteral("Playlist") : QStringLiteral("None");
+    return m_settings.continuo() ? QStringLiteral("Playlist") : QStringLiteral("None");
 }
 
 void MediaControls::setLoopStatus(const QString& status) {
     if (status != QStringLiteral("Playlist") && status != QStringLiteral("None")) return;
-    PlayOptions options = m_host.playOptions();
-    options.continuo = status == QStringLiteral("Playlist");
-    m_host.setPlayOptions(options);
+    m_settings.setContinuo(status == QStringLiteral("Playlist"));
 }
 
 bool MediaControls::shuffle() const {
-    return m_host.playOptions().random;
+    return m_settings.random();
 }
 
 void MediaControls::setShuffle(bool on) {
-    PlayOptions options = m_host.playOptions();
-    options.random = on;
-    m_host.setPlayOptions(options);
+    m_settings.setRandom(on);
 }
 
 void MediaControls::pause() {

@@ -6,6 +6,7 @@
 
 class MprisHost;
 class PlaybackSession;
+class SettingsModel;
 
 // Playback as the desktop's media controls see it and drive it (the media keys, the desktop's media
 // panel), in the terms of MPRIS: times in microseconds, the volume from 0 to 1, the state and the track as
@@ -15,7 +16,8 @@ class PlaybackSession;
 class MediaControls : public QObject {
     Q_OBJECT
 public:
-    MediaControls(PlaybackSession& playback, MprisHost& host);
+    // Continuo and Random are the live settings, which the settings window shows and edits too.
+    MediaControls(PlaybackSession& playback, MprisHost& host, SettingsModel& settings);
 
     MprisHost& host() { return m_host; }
 
@@ -65,4 +67,5 @@ private:
 
     PlaybackSession& m_playback;
     MprisHost& m_host;
+    SettingsModel& m_settings;
 };

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "sequencer.h"
-
 #include <QString>
 
 // What the desktop's media controls ask of the program's windows.
@@ -18,9 +16,6 @@ public:
     // Whether that would play something now: the button can be pressed, and a track of the playlist has
     // a ticked format.
     virtual bool canPlayPlaylist() const = 0;
-    // Continuo and Random, the live settings that the settings window shows and edits.
-    virtual PlayOptions playOptions() const = 0;
-    virtual void setPlayOptions(const PlayOptions& options) = 0;
     // Plays the local file at this path, as when it is named on the command line.
     virtual void openFile(const QString& path) = 0;
 };

@@ -7,13 +7,17 @@
 Sequencer::Sequencer(Player& player, std::function<PlayOptions()> options, RandomSource& random)
     : m_player(player), m_options(std::move(options)), m_random(random) {}
 
-bool Sequencer::playAll(const std::vector<Track>& playlist, const std::vector<Format>& formats) {
-    if (playlist.empty()) return false;
+std::vector<Track> playableTracks(const std::vector<Track>& playlist, const std::vector<Format>& formats) {
     const ActiveFormats active(formats);
     std::vector<Track> queue;
     std::copy_if(playlist.begin(), playlist.end(), std::back_inserter(queue),
                  [&](const Track& track) { return active.take(track.path); });
-    return playQueue(std::move(queue));
+    return queue;
+}
+
+bool Sequencer::playAll(const std::vector<Track>& playlist, const std::vector<Format>& formats) {
+    if (playlist.empty()) return false;
+    return playQueue(playableTracks(playlist, formats));
 }
 
 bool Sequencer::playQueue(std::vector<Track> queue) {

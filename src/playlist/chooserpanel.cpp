@@ -118,6 +118,10 @@ void ChooserPanel::startInWorkingFolder() {
         Qt::SingleShotConnection);
 }
 
+HintTargets ChooserPanel::hintTargets() {
+    return {{Command11, Command12}, {this, Dir2, File2}, {Drive2, Text1}};
+}
+
 bool ChooserPanel::isWaitingOnFiles() const {
     return m_waiting || m_browser->isReading();
 }

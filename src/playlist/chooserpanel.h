@@ -1,6 +1,7 @@
 #pragma once
 
 #include "drives.h"
+#include "hinttargets.h"
 
 #include <QFrame>
 
@@ -30,6 +31,8 @@ public:
     bool isWaitingOnFiles() const;
     // Takes the drives there are now, as the browser's drive list does.
     void followDrives(const std::vector<Drives::Drive>& now);
+    // Where the main window shows its hints on the panel.
+    HintTargets hintTargets();
 
 Q_SIGNALS:
     // The panel has been hidden: its list file was loaded or saved, or the user cancelled.
@@ -58,7 +61,6 @@ private:
     bool m_waiting = false;
     bool m_closeWhenDone = false;
 
-public:
     QComboBox* Drive2;
     FolderList* Dir2;
     QListView* File2;

@@ -6,6 +6,7 @@
 #include "looks.h"
 #include "picture.h"
 #include "picturebutton.h"
+#include "settingsmodel.h"
 #include "twips.h"
 
 #include <QCheckBox>
@@ -37,8 +38,10 @@ Option* option(QWidget* parent, const QString& name, const QString& text, const 
 }  // namespace
 
 // No close box: OK (or Esc) is the way out.
-Configura::Configura(Dialogs& dialogs)
-    : SecondaryWindow(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint), m_dialogs(dialogs) {
+Configura::Configura(Dialogs& dialogs, SettingsModel& settings)
+    : SecondaryWindow(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+      m_dialogs(dialogs),
+      m_settings(settings) {
     setObjectName(QStringLiteral("Configura"));
     setWindowTitle(QStringLiteral("ZEB Setup"));
     setFixedSize(twipsRect(0, 0, 6300, 3075).size());
@@ -53,6 +56,7 @@ Configura::Configura(Dialogs& dialogs)
     Command3 = place(new PictureButton(QStringLiteral(":/pictures/cfg_ok.svg"), QStringLiteral("OK"), this),
                      QStringLiteral("Command3"), twipsRect(2760, 1800, 3475, 1215));
     connect(Command3, &QPushButton::clicked, this, &Configura::leave);
+    showSettings();
 }
 
 void Configura::buildFormatsFrame() {
@@ -69,6 +73,7 @@ void Configura::buildFormatsFrame() {
         QStringLiteral("Command2"), twipsRect(120, 2520, 1815, 375));
     connect(Command1, &QPushButton::clicked, this, &Configura::addFormat);
     connect(Command2, &QPushButton::clicked, this, &Configura::removeFormat);
+    connect(List1, &QListWidget::itemChanged, this, &Configura::editFormats);
 }
 
 void Configura::buildOptionsFrame() {
@@ -82,8 +87,8 @@ void Configura::buildOptionsFrame() {
                                QStringLiteral("Esegui le liste in ordine casuale"),
                                twipsRect(120, 480, 3135, 255));
     Random->setToolTip(QStringLiteral("Esegue la lista in ordine casuale e senza mai finire"));
-    connect(Continuo, &QCheckBox::toggled, this, &Configura::playOptionsChanged);
-    connect(Random, &QCheckBox::toggled, this, &Configura::playOptionsChanged);
+    connect(Continuo, &QCheckBox::toggled, &m_settings, &SettingsModel::setContinuo);
+    connect(Random, &QCheckBox::toggled, &m_settings, &SettingsModel::setRandom);
     Label1 = place(new QLabel(QStringLiteral("Un doppio click sull'elenco dei files:"), Frame2),
                    QStringLiteral("Label1"), twipsRect(120, 840, 3255, 255));
     looks::paintText(Label1, looks::kCyan);
@@ -92,46 +97,41 @@ void Configura::buildOptionsFrame() {
                                      twipsRect(120, 1080, 3135, 255));
     Clicco[1] = option<QRadioButton>(Frame2, QStringLiteral("Clicco(1)"), QStringLiteral("Esegue il file"),
                                      twipsRect(120, 1320, 3135, 255));
-    Clicco[0]->setChecked(true);
+    connect(Clicco[1], &QRadioButton::toggled, &m_settings,
+            [this](bool on) { m_settings.setClicco(on ? 1 : 0); });
 }
 
-void Configura::load(const SettingsRecord& record) {
+// The desktop's media panel changes Continuo and Random too: the window shows what is in force.
+void Configura::showSettings() {
+    showFormats();
+    const auto showOptions = [this] {
+        Continuo->setChecked(m_settings.continuo());
+        Random->setChecked(m_settings.random());
+        Clicco[m_settings.clicco()]->setChecked(true);
+    };
+    showOptions();
+    for (auto changed :
+         {&SettingsModel::continuoChanged, &SettingsModel::randomChanged, &SettingsModel::cliccoChanged}) {
+        connect(&m_settings, changed, this, showOptions);
+    }
+    connect(&m_settings, &SettingsModel::formatsChanged, this, &Configura::showFormats);
+}
+
+void Configura::showFormats() {
+    if (shownFormats() == m_settings.formats()) return;
     List1->clear();
-    for (const Format& format : record.formats) appendFormat(format);
-    Continuo->setChecked(record.continuo);
-    Random->setChecked(record.random);
-    Clicco[record.clicco == 1 ? 1 : 0]->setChecked(true);
-    m_Text1 = ::mediaPattern(record.formats);
+    for (const Format& format : m_settings.formats()) appendEntry(format);
 }
 
-void Configura::store(SettingsRecord& record) const {
-    record.continuo = continuo();
-    record.random = random();
-    record.clicco = clicco();
-    record.formats = formats();
+// Quietly: an entry half made is no edit.
+void Configura::appendEntry(const Format& format) {
+    const QSignalBlocker quiet(List1);
+    auto* entry = new QListWidgetItem(format.extension, List1);
+    entry->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
+    entry->setCheckState(format.active ? Qt::Checked : Qt::Unchecked);
 }
 
-bool Configura::continuo() const {
-    return Continuo->isChecked();
-}
-
-bool Configura::random() const {
-    return Random->isChecked();
-}
-
-void Configura::setContinuo(bool on) {
-    Continuo->setChecked(on);
-}
-
-void Configura::setRandom(bool on) {
-    Random->setChecked(on);
-}
-
-int Configura::clicco() const {
-    return Clicco[1]->isChecked() ? 1 : 0;
-}
-
-std::vector<Format> Configura::formats() const {
+std::vector<Format> Configura::shownFormats() const {
     std::vector<Format> result;
     result.reserve(size_t(List1->count()));
     for (int row = 0; row < List1->count(); ++row) {
@@ -141,15 +141,14 @@ std::vector<Format> Configura::formats() const {
     return result;
 }
 
-void Configura::appendFormat(const Format& format) {
-    auto* entry = new QListWidgetItem(format.extension, List1);
-    entry->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
-    entry->setCheckState(format.active ? Qt::Checked : Qt::Unchecked);
+// A tick or an entry added or removed.
+void Configura::editFormats() {
+    m_settings.setFormats(shownFormats());
 }
 
 void Configura::addFormat() {
     const QString answer = m_dialogs.askText(this, kAskFormat, QStringLiteral("ZEB"), QString());
-    switch (checkNewFormat(formats(), answer)) {
+    switch (checkNewFormat(m_settings.formats(), answer)) {
         case NewFormatVerdict::WrongLength:
             m_dialogs.tell(this, kWrongLength, Dialogs::Icon::None);
             return;
@@ -159,8 +158,8 @@ void Configura::addFormat() {
         case NewFormatVerdict::Accepted:
             break;
     }
-    appendFormat({answer, true});
-    m_Text1 = ::mediaPattern(formats());
+    appendEntry({answer, true});
+    editFormats();
 }
 
 // Only an entry the user picked goes: the list's focus alone falls on its first entry when the window
@@ -171,5 +170,5 @@ void Configura::removeFormat() {
     delete picked.first();
     List1->clearSelection();
     List1->setCurrentItem(nullptr);
-    m_Text1 = ::mediaPattern(formats());
+    editFormats();
 }

@@ -14,43 +14,28 @@ class QGroupBox;
 class QLabel;
 class QListWidget;
 class QRadioButton;
+class SettingsModel;
 
-// The settings window "ZEB Setup". Its controls are the live settings: every change is in force at once,
-// nothing is applied or discarded, and the file is written only at exit.
+// The settings window "ZEB Setup": it shows the live settings and edits them. Every change is in force at
+// once, nothing is applied or discarded, and the file is written only at exit.
 class Configura : public SecondaryWindow {
     Q_OBJECT
 public:
-    explicit Configura(Dialogs& dialogs);
-
-    // Fills the controls from a record read at start-up.
-    void load(const SettingsRecord& record);
-    // Copies the controls into the record to be saved.
-    void store(SettingsRecord& record) const;
-
-    std::vector<Format> formats() const;
-    bool continuo() const;
-    bool random() const;
-    // As a tick of its box: the desktop's media panel sets them too.
-    void setContinuo(bool on);
-    void setRandom(bool on);
-    // What a double-click on a media file does: 0 adds it to the playlist, 1 plays it.
-    int clicco() const;
-    // The media file pattern computed from the formats when they were loaded or last edited.
-    QString mediaPattern() const { return m_Text1; }
-
-Q_SIGNALS:
-    // Continuo or Random has been ticked or unticked.
-    void playOptionsChanged();
+    Configura(Dialogs& dialogs, SettingsModel& settings);
 
 private:
     void buildFormatsFrame();
     void buildOptionsFrame();
+    void showSettings();
+    void showFormats();
+    void appendEntry(const Format& format);
+    void editFormats();
     void addFormat();
     void removeFormat();
-    void appendFormat(const Format& format);
+    std::vector<Format> shownFormats() const;
 
     Dialogs& m_dialogs;
-    QString m_Text1;
+    SettingsModel& m_settings;
 
     QGroupBox* Frame1;
     QListWidget* List1;

@@ -112,7 +112,7 @@ TEST_F(ChooserTest, SavingWritesTheListAndNamesItInTheCaption) {
     click("Command11");
     EXPECT_FALSE(chooserOpen());
     const QString saved = listFolder(QStringLiteral("Rock.zbl"));
-    EXPECT_EQ(window.attuale(), saved);
+    EXPECT_EQ(zeb().attuale(), saved);
     EXPECT_EQ(window.windowTitle(), QStringLiteral("ZEB - ") + saved);
     const std::vector<Track> expected = {
         {QStringLiteral("Alba"), QDir(programFolder()).filePath(QStringLiteral("Alba.mp3"))},
@@ -125,7 +125,7 @@ TEST_F(ChooserTest, SavingWritesTheListAndNamesItInTheCaption) {
     click("Command12");
     saveAs(QStringLiteral("Jazz.ZBL"));
     saveAs(QStringLiteral("Blues.txt"));
-    EXPECT_EQ(window.attuale(), listFolder(QStringLiteral("Blues.txt.zbl")));
+    EXPECT_EQ(zeb().attuale(), listFolder(QStringLiteral("Blues.txt.zbl")));
     click("Command7");
     EXPECT_EQ(listFiles(), (QStringList{QStringLiteral("Blues.txt.zbl"), QStringLiteral("Jazz.ZBL"),
                                         QStringLiteral("Rock.zbl")}));
@@ -148,7 +148,7 @@ TEST_F(ChooserTest, LoadingTakesTheClickedFileAndADoubleClickLoadsAtOnce) {
     Q_EMIT files->doubleClicked(files->currentIndex());
     settle();
     EXPECT_FALSE(chooserOpen());
-    EXPECT_EQ(window.attuale(), listFolder(QStringLiteral("Pop.zbl")));
+    EXPECT_EQ(zeb().attuale(), listFolder(QStringLiteral("Pop.zbl")));
     EXPECT_EQ(window.windowTitle(), QStringLiteral("ZEB - ") + listFolder(QStringLiteral("Pop.zbl")));
     EXPECT_EQ(control<QListView>(QStringLiteral("List2"))->model()->rowCount(), 1);
 }
@@ -170,7 +170,7 @@ TEST_F(ChooserTest, AFailedLoadLosesNothing) {
     EXPECT_EQ(dialogs.shown[0].icon, Dialogs::Icon::Stop);
     EXPECT_FALSE(chooserOpen());
     EXPECT_EQ(control<QListView>(QStringLiteral("List2"))->model()->rowCount(), 2);
-    EXPECT_EQ(window.attuale(), listFolder(QStringLiteral("Buona.zbl")));
+    EXPECT_EQ(zeb().attuale(), listFolder(QStringLiteral("Buona.zbl")));
     EXPECT_EQ(window.windowTitle(), QStringLiteral("ZEB - ") + listFolder(QStringLiteral("Buona.zbl")));
 }
 
@@ -184,7 +184,7 @@ TEST_F(ChooserTest, AFailedSaveSaysSoAndLeavesTheOldFile) {
     EXPECT_EQ(dialogs.shown[0].icon, Dialogs::Icon::Stop);
     EXPECT_TRUE(dialogs.shown[0].text.contains(listFolder(QStringLiteral("Piena.zbl"))));
     EXPECT_FALSE(chooserOpen());
-    EXPECT_EQ(window.attuale(), listFolder(QStringLiteral("Rock.zbl")));
+    EXPECT_EQ(zeb().attuale(), listFolder(QStringLiteral("Rock.zbl")));
     EXPECT_EQ(window.windowTitle(), QStringLiteral("ZEB - ") + listFolder(QStringLiteral("Rock.zbl")));
 
     {
@@ -220,14 +220,14 @@ TEST_F(ChooserTest, DeletingTheCurrentListFileForgetsIt) {
     dialogs.yesNoAnswers = {false, true};
     pressDelete();
     EXPECT_TRUE(QFile::exists(rock));
-    EXPECT_EQ(window.attuale(), rock);
+    EXPECT_EQ(zeb().attuale(), rock);
     EXPECT_EQ(name()->text(), QStringLiteral("Rock.zbl"));
     pressDelete();
     settle();
     ASSERT_EQ(dialogs.shown.size(), 2u);
     EXPECT_EQ(dialogs.shown[1].text, QStringLiteral("Eliminare definitivamente il file?"));
     EXPECT_FALSE(QFile::exists(rock));
-    EXPECT_TRUE(window.attuale().isEmpty());
+    EXPECT_TRUE(zeb().attuale().isEmpty());
     EXPECT_EQ(window.windowTitle(), QStringLiteral("ZEB - ") + rock);
     EXPECT_TRUE(name()->text().isEmpty());
     EXPECT_TRUE(listFiles().isEmpty());
@@ -263,7 +263,7 @@ TEST_F(ChooserTest, AnInvalidLastListIsReportedAtStartUpAndKept) {
     ASSERT_EQ(dialogs.shown.size(), 1u);
     EXPECT_EQ(dialogs.shown[0].text, kNotValid);
     EXPECT_EQ(window.windowTitle(), QStringLiteral("ZEB"));
-    EXPECT_EQ(window.attuale(), broken.fileName());
+    EXPECT_EQ(zeb().attuale(), broken.fileName());
     EXPECT_EQ(control<QListView>(QStringLiteral("List2"))->model()->rowCount(), 0);
 }
 
@@ -285,13 +285,13 @@ TEST_F(ChooserTest, WithoutAWorkingFolderToReadTheChooserStartsAtHome) {
         if (working == gone) {
             ASSERT_TRUE(QDir().rmdir(gone));
         }
-        Seleziona& window = startWithTwoTracks();
+        startWithTwoTracks();
         click("Command3");
         EXPECT_TRUE(listFiles().isEmpty());
         click("Command11");
-        EXPECT_EQ(window.attuale(), QDir(home).filePath(QStringLiteral("NuovaLista.zbl")))
+        EXPECT_EQ(zeb().attuale(), QDir(home).filePath(QStringLiteral("NuovaLista.zbl")))
             << working.toStdString();
-        ASSERT_TRUE(QFile::remove(window.attuale()));
+        ASSERT_TRUE(QFile::remove(zeb().attuale()));
     }
     EXPECT_TRUE(dialogs.shown.empty());
     qputenv("HOME", realHome);

@@ -64,13 +64,13 @@ TEST_F(OpenPathsTest, MediaFilesPlayAtOnceInTheirOrderWithoutTouchingThePlaylist
     Seleziona& window = start();
     // Named files play whatever their format; a folder gives its files of ticked formats in the browser's
     // order.
-    window.openPaths({path("solo.wav"), path("Album/c.mp3"), path("Album")}, false);
+    zeb().openPaths({path("solo.wav"), path("Album/c.mp3"), path("Album")}, false);
     settle();
-    ASSERT_TRUE(window.visore().isVisible());
+    ASSERT_TRUE(zeb().visore().isVisible());
     EXPECT_FALSE(window.isVisible());
-    EXPECT_EQ(window.visore().windowTitle(), QStringLiteral("[ZEB] solo"));
+    EXPECT_EQ(zeb().visore().windowTitle(), QStringLiteral("[ZEB] solo"));
     std::vector<QString> queue;
-    for (const Track& track : window.playback().sequencer().queue()) queue.push_back(track.path);
+    for (const Track& track : zeb().playback().sequencer().queue()) queue.push_back(track.path);
     EXPECT_EQ(queue, (std::vector<QString>{path("solo.wav"), path("Album/c.mp3"), path("Album/A.wav"),
                                            path("Album/b.wav")}));
     EXPECT_TRUE(entries().isEmpty());
@@ -80,17 +80,17 @@ TEST_F(OpenPathsTest, MediaFilesPlayAtOnceInTheirOrderWithoutTouchingThePlaylist
 
 TEST_F(OpenPathsTest, EnqueuedPathsAreAddedAfterTheListFileGivenWithThemHasLoaded) {
     Seleziona& window = start();
-    window.openPaths({path("Album/b.wav"), path("Rock.zbl")}, true);
+    zeb().openPaths({path("Album/b.wav"), path("Rock.zbl")}, true);
     settle();
     EXPECT_EQ(window.windowTitle(), QStringLiteral("ZEB - ") + path("Rock.zbl"));
     EXPECT_EQ(entries(), (QStringList{path("x.wav"), path("Album/b.wav")}));
 
     // A folder stands for every file the browser lists in it, ticked or not; repeats go.
-    window.openPaths({path("Album"), path("missing.wav")}, true);
+    zeb().openPaths({path("Album"), path("missing.wav")}, true);
     settle();
     EXPECT_EQ(entries(),
               (QStringList{path("x.wav"), path("Album/A.wav"), path("Album/b.wav"), path("Album/c.mp3")}));
-    EXPECT_FALSE(window.visore().isVisible());
+    EXPECT_FALSE(zeb().visore().isVisible());
     ASSERT_EQ(dialogs.shown.size(), 1u);
     EXPECT_EQ(dialogs.shown[0].text,
               QStringLiteral("Il file o la cartella non esiste:\n") + path("missing.wav"));
@@ -104,9 +104,9 @@ TEST_F(OpenPathsTest, FilesEnqueuedWhileAListFileLoadsJoinItInTheOrderHandedOver
         writeListFile(share.backing(QStringLiteral("Lenta.zbl")), {{QStringLiteral("x"), path("x.wav")}}));
     share.setRules(R"([{"path": "/Lenta.zbl", "op": "open", "delay": 1}])");
     Seleziona& window = start();
-    window.openPaths({share.path(QStringLiteral("Lenta.zbl"))}, false);
-    window.openPaths({path("solo.wav")}, true);
-    window.openPaths({path("Album/b.wav")}, true);
+    zeb().openPaths({share.path(QStringLiteral("Lenta.zbl"))}, false);
+    zeb().openPaths({path("solo.wav")}, true);
+    zeb().openPaths({path("Album/b.wav")}, true);
     settle();
     EXPECT_EQ(window.windowTitle(), QStringLiteral("ZEB - ") + share.path(QStringLiteral("Lenta.zbl")));
     EXPECT_EQ(entries(), (QStringList{path("x.wav"), path("solo.wav"), path("Album/b.wav")}));
@@ -114,7 +114,7 @@ TEST_F(OpenPathsTest, FilesEnqueuedWhileAListFileLoadsJoinItInTheOrderHandedOver
 
 TEST_F(OpenPathsTest, ANotValidListFileIsToldAsTheChooserTellsIt) {
     Seleziona& window = start();
-    window.openPaths({path("solo.wav"), path("Album/note.txt"), path("FALSA.ZBL")}, true);
+    zeb().openPaths({path("solo.wav"), path("Album/note.txt"), path("FALSA.ZBL")}, true);
     QFile notAList(path("FALSA.ZBL"));
     settle();
     ASSERT_EQ(dialogs.shown.size(), 1u);
@@ -124,7 +124,7 @@ TEST_F(OpenPathsTest, ANotValidListFileIsToldAsTheChooserTellsIt) {
     ASSERT_TRUE(notAList.open(QIODevice::WriteOnly));
     notAList.write("not a list\r\n");
     notAList.close();
-    window.openPaths({path("FALSA.ZBL"), path("solo.wav")}, true);
+    zeb().openPaths({path("FALSA.ZBL"), path("solo.wav")}, true);
     settle();
     ASSERT_EQ(dialogs.shown.size(), 2u);
     EXPECT_EQ(dialogs.shown[1].text, QStringLiteral("Il file selezionato non è valido."));
@@ -142,7 +142,7 @@ TEST_F(OpenPathsTest, LocalFilesDroppedOnThePlaylistAreAddedNotWhileTheChooserCo
          centre);
     EXPECT_EQ(entries(),
               (QStringList{path("solo.wav"), path("Album/A.wav"), path("Album/b.wav"), path("Album/c.mp3")}));
-    EXPECT_FALSE(window.visore().isVisible());
+    EXPECT_FALSE(zeb().visore().isVisible());
 
     drop(window, {QUrl::fromLocalFile(path("Rock.zbl"))}, centre);
     EXPECT_EQ(entries(), QStringList{path("x.wav")});
@@ -156,16 +156,16 @@ TEST_F(OpenPathsTest, LocalFilesDroppedOnThePlaylistAreAddedNotWhileTheChooserCo
 TEST_F(OpenPathsTest, RaisingBringsBackTheViewerWhilePlayingElseTheMainWindow) {
     Seleziona& window = start();
     ASSERT_TRUE(writeWav(path("lungo.wav"), 5000));
-    window.openPaths({path("lungo.wav")}, false);
+    zeb().openPaths({path("lungo.wav")}, false);
     settle();
-    ASSERT_TRUE(window.visore().isVisible());
-    window.raiseWindow();
+    ASSERT_TRUE(zeb().visore().isVisible());
+    zeb().raiseWindow();
     EXPECT_FALSE(window.isVisible());
-    EXPECT_TRUE(waitUntil([&] { return QApplication::activeWindow() == &window.visore(); }, 2000));
+    EXPECT_TRUE(waitUntil([&] { return QApplication::activeWindow() == &zeb().visore(); }, 2000));
 
-    window.visore().close();
+    zeb().visore().close();
     window.showMinimized();
-    window.raiseWindow();
+    zeb().raiseWindow();
     EXPECT_FALSE(window.isMinimized());
     EXPECT_TRUE(window.isVisible());
     EXPECT_TRUE(waitUntil([&] { return QApplication::activeWindow() == &window; }, 2000));

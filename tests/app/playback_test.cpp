@@ -62,22 +62,22 @@ TEST_F(PlaybackTest, PlayAllHidesTheMainWindowUntilTheQueueHasPlayed) {
     addFiles({0, 2, 3});
     control<QPushButton>(QStringLiteral("Command4"))->click();
     EXPECT_FALSE(window.isVisible());
-    EXPECT_TRUE(window.visore().isVisible());
-    EXPECT_EQ(window.visore().windowTitle(), QStringLiteral("[ZEB] due"));
+    EXPECT_TRUE(zeb().visore().isVisible());
+    EXPECT_EQ(zeb().visore().windowTitle(), QStringLiteral("[ZEB] due"));
 
     ASSERT_TRUE(waitUntil([&] { return window.isVisible(); }));
-    EXPECT_FALSE(window.visore().isVisible());
-    EXPECT_EQ(window.visore().windowTitle(), QStringLiteral("[ZEB] uno"));
+    EXPECT_FALSE(zeb().visore().isVisible());
+    EXPECT_EQ(zeb().visore().windowTitle(), QStringLiteral("[ZEB] uno"));
     EXPECT_TRUE(dialogs.shown.empty());
 }
 
 TEST_F(PlaybackTest, PlayAllWithoutTracksOfActiveFormatsShowsNothing) {
     Seleziona& window = start();
     addFiles({0});
-    window.configura().load(SettingsRecord{});  // no formats at all
+    zeb().settings().setFormats({});  // no formats at all
     control<QPushButton>(QStringLiteral("Command4"))->click();
     EXPECT_TRUE(window.isVisible());
-    EXPECT_FALSE(window.visore().isVisible());
+    EXPECT_FALSE(zeb().visore().isVisible());
 }
 
 TEST_F(PlaybackTest, ADoubleClickedPlaylistEntryPlaysWithTheMainWindowShown) {
@@ -85,9 +85,9 @@ TEST_F(PlaybackTest, ADoubleClickedPlaylistEntryPlaysWithTheMainWindowShown) {
     addFiles({3});
     doubleClick("List2", 0);
     EXPECT_TRUE(window.isVisible());
-    EXPECT_TRUE(window.visore().isVisible());
-    EXPECT_EQ(window.visore().windowTitle(), QStringLiteral("[ZEB] uno"));
-    ASSERT_TRUE(waitUntil([&] { return !window.visore().isVisible(); }));
+    EXPECT_TRUE(zeb().visore().isVisible());
+    EXPECT_EQ(zeb().visore().windowTitle(), QStringLiteral("[ZEB] uno"));
+    ASSERT_TRUE(waitUntil([&] { return !zeb().visore().isVisible(); }));
     EXPECT_TRUE(window.isVisible());
 }
 
@@ -95,15 +95,15 @@ TEST_F(PlaybackTest, ADoubleClickedMediaFileIsAddedOrPlayedByTheSetting) {
     Seleziona& window = start();
     doubleClick("File1", 2);
     EXPECT_EQ(list("List2")->model()->rowCount(), 1);
-    EXPECT_FALSE(window.visore().isVisible());
+    EXPECT_FALSE(zeb().visore().isVisible());
 
-    window.configura().findChild<QRadioButton*>(QStringLiteral("Clicco(1)"))->setChecked(true);
-    window.visore().resize(500, 600);
+    zeb().configura().findChild<QRadioButton*>(QStringLiteral("Clicco(1)"))->setChecked(true);
+    zeb().visore().resize(500, 600);
     doubleClick("File1", 3);
     EXPECT_FALSE(window.isVisible());
-    EXPECT_TRUE(window.visore().isVisible());
-    EXPECT_EQ(window.visore().windowTitle(), QStringLiteral("[ZEB] uno"));
-    EXPECT_EQ(window.visore().size(), window.visore().player().size() + QSize(17, 46));
+    EXPECT_TRUE(zeb().visore().isVisible());
+    EXPECT_EQ(zeb().visore().windowTitle(), QStringLiteral("[ZEB] uno"));
+    EXPECT_EQ(zeb().visore().size(), zeb().visore().player().size() + QSize(17, 46));
     ASSERT_TRUE(waitUntil([&] { return window.isVisible(); }));
     EXPECT_EQ(list("List2")->model()->rowCount(), 1);
 }
@@ -112,25 +112,25 @@ TEST_F(PlaybackTest, ADoubleClickedMediaFileIsAddedOrPlayedByTheSetting) {
 TEST_F(PlaybackTest, EsciTheCloseBoxAndAChangeOfTheMainWindowStopAQueueThatWouldNeverEnd) {
     Seleziona& window = start();
     addFiles({0, 2});
-    window.configura().findChild<QCheckBox*>(QStringLiteral("Continuo"))->setChecked(true);
-    MediaPlayer& player = window.visore().player();
+    zeb().configura().findChild<QCheckBox*>(QStringLiteral("Continuo"))->setChecked(true);
+    MediaPlayer& player = zeb().visore().player();
     int heard = 0;
     for (const auto signal :
          {&MediaPlayer::started, &MediaPlayer::endOfStream, &MediaPlayer::playedNothing}) {
         QObject::connect(&player, signal, [&heard] { ++heard; });
     }
     const std::pair<const char*, std::function<void()>> ways[] = {
-        {"Esci", [&] { window.visore().findChild<QPushButton*>(QStringLiteral("Command2"))->click(); }},
-        {"close box", [&] { window.visore().close(); }},
+        {"Esci", [&] { zeb().visore().findChild<QPushButton*>(QStringLiteral("Command2"))->click(); }},
+        {"close box", [&] { zeb().visore().close(); }},
         {"main window minimised", [&] { window.showMinimized(); }},
     };
     for (const auto& [way, leave] : ways) {
         control<QPushButton>(QStringLiteral("Command4"))->click();
         waitUntil([] { return false; }, 300);
-        ASSERT_TRUE(window.visore().isVisible()) << way;
+        ASSERT_TRUE(zeb().visore().isVisible()) << way;
         EXPECT_GT(heard, 0) << way;
         leave();
-        EXPECT_FALSE(window.visore().isVisible()) << way;
+        EXPECT_FALSE(zeb().visore().isVisible()) << way;
         EXPECT_TRUE(window.isVisible()) << way;
         EXPECT_EQ(player.state().shown(), PlayerState::Shown::Stopped) << way;
         heard = 0;
@@ -140,20 +140,20 @@ TEST_F(PlaybackTest, EsciTheCloseBoxAndAChangeOfTheMainWindowStopAQueueThatWould
 }
 
 TEST_F(PlaybackTest, AFileThatCannotBePlayedIsReportedOnce) {
-    Seleziona& window = start();
+    start();
     addFiles({1});
     doubleClick("List2", 0);
     ASSERT_TRUE(waitUntil([&] { return !dialogs.shown.empty(); }));
     EXPECT_EQ(dialogs.shown[0].icon, Dialogs::Icon::Stop);
     EXPECT_TRUE(dialogs.shown[0].text.contains(QDir(programFolder()).filePath(QStringLiteral("rotto.wav"))));
-    EXPECT_FALSE(window.visore().isVisible());
+    EXPECT_FALSE(zeb().visore().isVisible());
     waitUntil([] { return false; }, 300);
     EXPECT_EQ(dialogs.shown.size(), 1u);
 }
 
 TEST_F(PlaybackTest, TheViewerLaysItselfOutOnEveryChangeOfSize) {
-    Seleziona& window = start();
-    Visore& viewer = window.visore();
+    start();
+    Visore& viewer = zeb().visore();
     viewer.show();
     viewer.resize(469, 531);
     EXPECT_EQ(viewer.player().geometry(), QRect(9, 9, 452, 485));
@@ -169,11 +169,11 @@ TEST_F(PlaybackTest, TheViewerLaysItselfOutOnEveryChangeOfSize) {
 // open, and the window brought up is the one the user sees.
 TEST_F(PlaybackTest, TheMediaControlsActOnTheWindowsAsTheirButtonsDo) {
     Seleziona& window = start();
-    MprisHost& host = window;
+    MprisHost& host = zeb();
     host.openFile(QDir(programFolder()).filePath(QStringLiteral("tre.wav")));
-    ASSERT_TRUE(waitUntil([&] { return window.visore().isVisible(); }));
+    ASSERT_TRUE(waitUntil([&] { return zeb().visore().isVisible(); }));
     EXPECT_FALSE(window.isVisible());
-    EXPECT_EQ(window.visore().windowTitle(), QStringLiteral("[ZEB] tre"));
+    EXPECT_EQ(zeb().visore().windowTitle(), QStringLiteral("[ZEB] tre"));
     host.raiseWindow();
     EXPECT_FALSE(window.isVisible()) << "the main window came up instead of the viewer";
     ASSERT_TRUE(waitUntil([&] { return window.isVisible(); }));
@@ -182,12 +182,12 @@ TEST_F(PlaybackTest, TheMediaControlsActOnTheWindowsAsTheirButtonsDo) {
     control<QPushButton>(QStringLiteral("Command9"))->click();
     host.playPlaylist();
     host.askToQuit();
-    EXPECT_FALSE(window.visore().isVisible());
+    EXPECT_FALSE(zeb().visore().isVisible());
     EXPECT_TRUE(dialogs.shown.empty());
-    window.configura().findChild<QPushButton*>(QStringLiteral("Command3"))->click();
+    zeb().configura().findChild<QPushButton*>(QStringLiteral("Command3"))->click();
     host.playPlaylist();
-    EXPECT_TRUE(window.visore().isVisible());
-    EXPECT_EQ(window.visore().windowTitle(), QStringLiteral("[ZEB] due"));
+    EXPECT_TRUE(zeb().visore().isVisible());
+    EXPECT_EQ(zeb().visore().windowTitle(), QStringLiteral("[ZEB] due"));
     ASSERT_TRUE(waitUntil([&] { return window.isVisible(); }));
 
     window.showMinimized();

@@ -74,14 +74,11 @@ TEST_F(PlayIntentTest, TheModuleIsLoadedAheadOnlyWhenAPlayIsNear) {
         {"media file selected, a double-click adds", 0,
          [](PlayIntentTest& t, Seleziona&) { t.selectMediaFile(); }, false},
         {"list file loaded", 0,
-         [](PlayIntentTest& t, Seleziona& window) { window.openPaths({t.fileInFolder("Jazz.zbl")}, true); },
-         true},
+         [](PlayIntentTest& t, Seleziona&) { t.zeb().openPaths({t.fileInFolder("Jazz.zbl")}, true); }, true},
         {"media file handed over to play", 0,
-         [](PlayIntentTest& t, Seleziona& window) { window.openPaths({t.fileInFolder("uno.mp3")}, false); },
-         true},
+         [](PlayIntentTest& t, Seleziona&) { t.zeb().openPaths({t.fileInFolder("uno.mp3")}, false); }, true},
         {"media file handed over to the playlist", 0,
-         [](PlayIntentTest& t, Seleziona& window) { window.openPaths({t.fileInFolder("uno.mp3")}, true); },
-         false},
+         [](PlayIntentTest& t, Seleziona&) { t.zeb().openPaths({t.fileInFolder("uno.mp3")}, true); }, false},
     };
     for (const auto& intent : cases) {
         SCOPED_TRACE(intent.what);
@@ -104,12 +101,12 @@ TEST_F(PlayIntentTest, TheModuleIsLoadedAheadOnlyWhenAPlayIsNear) {
 // Signs after signs, then the play itself: one load.
 TEST_F(PlayIntentTest, ManySignsAndAPlayLoadTheModuleOnce) {
     writeSettings(1);
-    Seleziona& window = startWith(module);
+    startWith(module);
     pointerEnters("List2");
     focusComesTo("Command4");
     pointerEnters("Command4");
     selectMediaFile();
-    window.playPlaylist();
+    zeb().playPlaylist();
     settle();
     // The load runs on a thread of its own: wait for it, then see that no second one followed.
     EXPECT_TRUE(waitUntil([this] { return counting.loads > 0; }));

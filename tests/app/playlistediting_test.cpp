@@ -149,10 +149,10 @@ TEST_F(PlaylistEditingTest, ANewListIsBegunOnlyOnYesAndForgetsTheListFile) {
     dialogs.yesNoAnswers = {false, true, true};
     click("Command10");
     EXPECT_EQ(rows("List2").size(), 1);
-    EXPECT_EQ(window.attuale(), record.currentListFile);
+    EXPECT_EQ(zeb().attuale(), record.currentListFile);
     click("Command10");
     EXPECT_TRUE(rows("List2").isEmpty());
-    EXPECT_TRUE(window.attuale().isEmpty());
+    EXPECT_TRUE(zeb().attuale().isEmpty());
     EXPECT_EQ(window.windowTitle(), QStringLiteral("ZEB"));
     ASSERT_EQ(dialogs.shown.size(), 2u);
     EXPECT_EQ(dialogs.shown[0].text, kNewListQuestion);
@@ -164,12 +164,12 @@ TEST_F(PlaylistEditingTest, ANewListIsBegunOnlyOnYesAndForgetsTheListFile) {
 }
 
 TEST_F(PlaylistEditingTest, AFormatAddedInTheSettingsWindowShowsInTheFileListOnOk) {
-    Seleziona& window = start();
+    start();
     click("Command9");
     dialogs.textAnswers = {QStringLiteral("wav")};
-    window.configura().findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+    zeb().configura().findChild<QPushButton*>(QStringLiteral("Command1"))->click();
     EXPECT_EQ(rows("File1").size(), 3);
-    window.configura().findChild<QPushButton*>(QStringLiteral("Command3"))->click();
+    zeb().configura().findChild<QPushButton*>(QStringLiteral("Command3"))->click();
     settle();
     EXPECT_TRUE(rows("File1").contains(QStringLiteral("Suono.wav")));
 }

@@ -19,14 +19,14 @@ TEST_F(SelezionaTest, StartsWithTheDefaultsWhenThereIsNoSettingsFile) {
     EXPECT_TRUE(window.isVisible());
     EXPECT_EQ(window.windowTitle(), QStringLiteral("ZEB"));
     EXPECT_TRUE(hint().startsWith(QStringLiteral("ZEB 1.20")));
-    EXPECT_TRUE(window.attuale().isEmpty());
+    EXPECT_TRUE(zeb().attuale().isEmpty());
     EXPECT_EQ(window.pos(), QPoint(0, 0));
     EXPECT_EQ(window.size(), QSize(505, 448));
     EXPECT_EQ(window.minimumSize(), window.maximumSize());
-    EXPECT_FALSE(window.configura().isVisible());
-    EXPECT_FALSE(window.visore().isVisible());
-    EXPECT_FALSE(window.splash().isVisible());
-    EXPECT_EQ(window.configura().mediaPattern(), QStringLiteral("*."));
+    EXPECT_FALSE(zeb().configura().isVisible());
+    EXPECT_FALSE(zeb().visore().isVisible());
+    EXPECT_FALSE(zeb().splash().isVisible());
+    EXPECT_EQ(zeb().settings().mediaPattern(), QStringLiteral("*."));
     EXPECT_TRUE(QFile::exists(settingsPath()));
     EXPECT_TRUE(dialogs.shown.empty());
 }
@@ -34,20 +34,20 @@ TEST_F(SelezionaTest, StartsWithTheDefaultsWhenThereIsNoSettingsFile) {
 TEST_F(SelezionaTest, StartUpAppliesTheStoredRecordToEveryWindow) {
     ASSERT_TRUE(SalvaConfig(settingsPath(), storedRecord()));
     Seleziona& window = start();
-    EXPECT_EQ(window.attuale(), storedRecord().currentListFile);
+    EXPECT_EQ(zeb().attuale(), storedRecord().currentListFile);
     EXPECT_EQ(window.windowTitle(), QStringLiteral("ZEB - ") + storedRecord().currentListFile);
     EXPECT_EQ(window.pos(), QPoint(100, 50));
-    EXPECT_EQ(window.visore().pos(), QPoint(20, 30));
-    EXPECT_TRUE(window.visore().scala());
-    EXPECT_EQ(window.configura().formats(), storedRecord().formats);
-    EXPECT_EQ(window.configura().mediaPattern(), QStringLiteral("*.mp3;*.avi"));
+    EXPECT_EQ(zeb().visore().pos(), QPoint(20, 30));
+    EXPECT_TRUE(zeb().visore().scala());
+    EXPECT_EQ(zeb().settings().formats(), storedRecord().formats);
+    EXPECT_EQ(zeb().settings().mediaPattern(), QStringLiteral("*.mp3;*.avi"));
 }
 
 TEST_F(SelezionaTest, ExitAnsweredNoKeepsEverythingAndWritesNothing) {
     ASSERT_TRUE(SalvaConfig(settingsPath(), storedRecord()));
     Seleziona& window = start();
     const QByteArray before = contentOf(settingsPath());
-    window.configura().findChild<QCheckBox*>(QStringLiteral("Random"))->setChecked(true);
+    zeb().configura().findChild<QCheckBox*>(QStringLiteral("Random"))->setChecked(true);
 
     dialogs.yesNoAnswers = {false, false};
     EXPECT_FALSE(window.close());
@@ -59,15 +59,15 @@ TEST_F(SelezionaTest, ExitAnsweredNoKeepsEverythingAndWritesNothing) {
     }
     EXPECT_TRUE(window.isVisible());
     EXPECT_EQ(contentOf(settingsPath()), before);
-    EXPECT_TRUE(window.configura().findChild<QCheckBox*>(QStringLiteral("Random"))->isChecked());
+    EXPECT_TRUE(zeb().configura().findChild<QCheckBox*>(QStringLiteral("Random"))->isChecked());
 }
 
 TEST_F(SelezionaTest, ExitAnsweredYesSavesTheRecordAndDestroysTheOtherWindows) {
     ASSERT_TRUE(SalvaConfig(settingsPath(), storedRecord()));
     Seleziona& window = start();
-    const QPointer<Configura> configura = &window.configura();
-    const QPointer<Visore> visore = &window.visore();
-    const QPointer<Splash> splash = &window.splash();
+    const QPointer<Configura> configura = &zeb().configura();
+    const QPointer<Visore> visore = &zeb().visore();
+    const QPointer<Splash> splash = &zeb().splash();
     configura->findChild<QCheckBox*>(QStringLiteral("Random"))->setChecked(true);
     window.move(45, 60);
 
@@ -108,14 +108,14 @@ TEST_F(SelezionaTest, SettingsButtonDisablesTheMainWindowUntilOk) {
     control<QPushButton>(QStringLiteral("Command9"))->click();
     EXPECT_FALSE(window.isEnabled());
     EXPECT_TRUE(window.isVisible());
-    EXPECT_TRUE(window.configura().isVisible());
+    EXPECT_TRUE(zeb().configura().isVisible());
 
     control<QPushButton>(QStringLiteral("Command13"))->click();
-    EXPECT_FALSE(window.splash().isVisible());
+    EXPECT_FALSE(zeb().splash().isVisible());
 
-    window.configura().findChild<QPushButton*>(QStringLiteral("Command3"))->click();
+    zeb().configura().findChild<QPushButton*>(QStringLiteral("Command3"))->click();
     EXPECT_TRUE(window.isEnabled());
-    EXPECT_FALSE(window.configura().isVisible());
+    EXPECT_FALSE(zeb().configura().isVisible());
 }
 
 TEST_F(SelezionaTest, AboutWindowTakesThePlaceOfTheMainWindowUntilItsButton) {
@@ -125,22 +125,22 @@ TEST_F(SelezionaTest, AboutWindowTakesThePlaceOfTheMainWindowUntilItsButton) {
 
     control<QPushButton>(QStringLiteral("Command13"))->click();
     EXPECT_FALSE(window.isVisible());
-    EXPECT_TRUE(window.splash().isVisible());
+    EXPECT_TRUE(zeb().splash().isVisible());
 
-    window.splash().findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+    zeb().splash().findChild<QPushButton*>(QStringLiteral("Command1"))->click();
     EXPECT_TRUE(window.isVisible());
-    EXPECT_FALSE(window.splash().isVisible());
+    EXPECT_FALSE(zeb().splash().isVisible());
     EXPECT_EQ(hint(), before);
 }
 
 TEST_F(SelezionaTest, AnyChangeOfSizeOrStateHidesTheViewer) {
     Seleziona& window = start();
-    window.visore().show();
+    zeb().visore().show();
     window.showMinimized();
-    EXPECT_FALSE(window.visore().isVisible());
-    window.visore().show();
+    EXPECT_FALSE(zeb().visore().isVisible());
+    zeb().visore().show();
     window.showNormal();
-    EXPECT_FALSE(window.visore().isVisible());
+    EXPECT_FALSE(zeb().visore().isVisible());
 }
 
 TEST_F(SelezionaTest, EveryButtonNamesItsHintAndShowsItUnderThePointer) {

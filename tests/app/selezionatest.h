@@ -2,6 +2,7 @@
 
 #include "fakedialogs.h"
 #include "listfile.h"
+#include "program.h"
 #include "quietplayer.h"
 #include "seleziona.h"
 #include "settingsfile.h"
@@ -23,8 +24,11 @@ inline QByteArray contentOf(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// The main window started on a program folder of its own, with the boxes it shows answered by a script.
+// The program started on a program folder of its own, with the boxes it shows answered by a script.
 class SelezionaTest : public testing::Test {
+public:
+    Program& zeb() { return *m_program; }
+
 protected:
     QString programFolder() const { return m_folder.path(); }
     QString settingsPath() const { return m_folder.filePath(QStringLiteral("ZEBcfg.dat")); }
@@ -46,24 +50,25 @@ protected:
 
     Seleziona& start() { return startWith(m_playerModule); }
 
+    // The main window of the program started.
     Seleziona& startWith(PlayerModule& playerModule) {
-        m_window = std::make_unique<Seleziona>(dialogs, programFolder(), settingsPath(), playerModule,
-                                               quietFastPlayer());
-        m_window->load();
+        m_program = std::make_unique<Program>(dialogs, programFolder(), settingsPath(), playerModule,
+                                              quietFastPlayer());
+        m_program->load();
         settle();
-        return *m_window;
+        return m_program->seleziona();
     }
 
-    void destroyWindow() { m_window.reset(); }
+    void destroyWindow() { m_program.reset(); }
 
     // Folders and list files are read and written off the window's thread: lets that work end.
     void settle() {
-        ASSERT_TRUE(waitUntil([this] { return !m_window->isWaitingOnFiles(); }));
+        ASSERT_TRUE(waitUntil([this] { return !m_program->isWaitingOnFiles(); }));
     }
 
     template <typename Control = QWidget>
     Control* control(const QString& name) {
-        auto* found = m_window->findChild<Control*>(name);
+        auto* found = m_program->seleziona().findChild<Control*>(name);
         EXPECT_NE(found, nullptr) << name.toStdString();
         return found;
     }
@@ -85,5 +90,5 @@ protected:
 private:
     QTemporaryDir m_folder;
     PlayerModule m_playerModule{builtPlayerModule()};
-    std::unique_ptr<Seleziona> m_window;
+    std::unique_ptr<Program> m_program;
 };

@@ -5,6 +5,7 @@
 #include "mprishost.h"
 #include "playbacksession.h"
 #include "qtprinting.h"
+#include "settingsmodel.h"
 
 #include <QSignalSpy>
 
@@ -18,13 +19,10 @@ public:
     void askToQuit() override { asked.append(QStringLiteral("quit")); }
     void playPlaylist() override { asked.append(QStringLiteral("play-all")); }
     bool canPlayPlaylist() const override { return playlistPlays; }
-    PlayOptions playOptions() const override { return options; }
-    void setPlayOptions(const PlayOptions& set) override { options = set; }
     void openFile(const QString& path) override { asked.append(QStringLiteral("open ") + path); }
 
     QStringList asked;
     bool playlistPlays = true;
-    PlayOptions options;
 };
 
 class MediaControlsTest : public testing::Test {
@@ -48,10 +46,12 @@ protected:
 
     FakePlayerFactory factory;
     PlayerModule module{factory};
-    PlayOptions options;
-    PlaybackSession session{module, {}, [this] { return options; }};
+    SettingsModel settings;
+    PlaybackSession session{module, {}, [this] {
+                                return PlayOptions{settings.continuo(), settings.random()};
+                            }};
     FakeHost host;
-    MediaControls controls{session, host};
+    MediaControls controls{session, host, settings};
 };
 
 }  // namespace
@@ -124,8 +124,8 @@ TEST_F(MediaControlsTest, TheControlsDriveTheQueueAndThePlayer) {
          true},
         {"play", [this] { controls.play(); }, QStringLiteral("Playing"), QStringLiteral("a"), true},
         {"next", [this] { controls.next(); }, QStringLiteral("Playing"), QStringLiteral("b"), false},
-        {"Continuo on", [this] { options.continuo = true; }, QStringLiteral("Playing"), QStringLiteral("b"),
-         true},
+        {"Continuo on", [this] { settings.setContinuo(true); }, QStringLiteral("Playing"),
+         QStringLiteral("b"), true},
         {"previous", [this] { controls.previous(); }, QStringLiteral("Playing"), QStringLiteral("a"), true},
         {"previous at the first track", [this] { controls.previous(); }, QStringLiteral("Playing"),
          QStringLiteral("a"), true},

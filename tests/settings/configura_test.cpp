@@ -1,5 +1,6 @@
 #include "configura.h"
 #include "fakedialogs.h"
+#include "settingsmodel.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -21,7 +22,7 @@ protected:
     ConfiguraTest() {
         SettingsRecord record;
         record.formats = {{QStringLiteral("mp3"), true}, {QStringLiteral("avi"), false}};
-        window.load(record);
+        settings.load(record);
     }
 
     template <typename Control>
@@ -37,7 +38,8 @@ protected:
     }
 
     FakeDialogs dialogs;
-    Configura window{dialogs};
+    SettingsModel settings;
+    Configura window{dialogs, settings};
 };
 
 }  // namespace
@@ -50,15 +52,15 @@ TEST_F(ConfiguraTest, AddingAFormatAsksForItAndAppendsItTicked) {
               QStringLiteral("Digitare un'estensione di file da 3 caratteri (es. mp3)..."));
     EXPECT_EQ(dialogs.shown[0].title, QStringLiteral("ZEB"));
     add(QStringLiteral(".mp"));
-    EXPECT_EQ(window.formats(), (std::vector<Format>{{QStringLiteral("mp3"), true},
-                                                     {QStringLiteral("avi"), false},
-                                                     {QStringLiteral("wma"), true},
-                                                     {QStringLiteral(".mp"), true}}));
-    EXPECT_EQ(window.mediaPattern(), QStringLiteral("*.mp3;*.avi;*.wma;*..mp"));
+    EXPECT_EQ(settings.formats(), (std::vector<Format>{{QStringLiteral("mp3"), true},
+                                                       {QStringLiteral("avi"), false},
+                                                       {QStringLiteral("wma"), true},
+                                                       {QStringLiteral(".mp"), true}}));
+    EXPECT_EQ(settings.mediaPattern(), QStringLiteral("*.mp3;*.avi;*.wma;*..mp"));
 }
 
 TEST_F(ConfiguraTest, RefusedFormatsLeaveTheListAsItWas) {
-    const std::vector<Format> before = window.formats();
+    const std::vector<Format> before = settings.formats();
     struct Case {
         QString answer;
         QString message;
@@ -73,9 +75,9 @@ TEST_F(ConfiguraTest, RefusedFormatsLeaveTheListAsItWas) {
         EXPECT_EQ(dialogs.shown[1].kind, FakeDialogs::Box::Kind::Message);
         EXPECT_EQ(dialogs.shown[1].text, c.message);
         EXPECT_EQ(dialogs.shown[1].icon, Dialogs::Icon::None);
-        EXPECT_EQ(window.formats(), before);
+        EXPECT_EQ(settings.formats(), before);
     }
-    EXPECT_EQ(window.mediaPattern(), QStringLiteral("*.mp3;*.avi"));
+    EXPECT_EQ(settings.mediaPattern(), QStringLiteral("*.mp3;*.avi"));
 }
 
 // The list's focus alone, which falls on its first entry when it gets the keyboard, picks nothing.
@@ -86,40 +88,49 @@ TEST_F(ConfiguraTest, RemovingTakesThePickedEntryOnlyAndAsksNothing) {
     remove->click();
     list->selectionModel()->setCurrentIndex(list->model()->index(0, 0), QItemSelectionModel::NoUpdate);
     remove->click();
-    EXPECT_EQ(window.formats().size(), 2u);
+    EXPECT_EQ(settings.formats().size(), 2u);
 
     list->setCurrentRow(0);
     remove->click();
-    EXPECT_EQ(window.formats(), (std::vector<Format>{{QStringLiteral("avi"), false}}));
-    EXPECT_EQ(window.mediaPattern(), QStringLiteral("*.avi"));
+    EXPECT_EQ(settings.formats(), (std::vector<Format>{{QStringLiteral("avi"), false}}));
+    EXPECT_EQ(settings.mediaPattern(), QStringLiteral("*.avi"));
     remove->click();  // nothing is picked after a removal
-    EXPECT_EQ(window.formats().size(), 1u);
+    EXPECT_EQ(settings.formats().size(), 1u);
     list->setCurrentRow(0);
     remove->click();
-    EXPECT_TRUE(window.formats().empty());
-    EXPECT_EQ(window.mediaPattern(), QStringLiteral("*."));
+    EXPECT_TRUE(settings.formats().empty());
+    EXPECT_EQ(settings.mediaPattern(), QStringLiteral("*."));
     remove->click();
     EXPECT_TRUE(dialogs.shown.empty());
 }
 
-TEST_F(ConfiguraTest, ControlsAreTheLiveRecord) {
+// The window shows the settings in force, whoever changed them (a record read, the media panel), and
+// every tick edits them.
+TEST_F(ConfiguraTest, TheControlsShowTheLiveSettingsAndEditThem) {
     SettingsRecord loaded;
     loaded.continuo = true;
     loaded.clicco = 1;
     loaded.formats = {{QStringLiteral("ogg"), false}};
-    window.load(loaded);
-    EXPECT_EQ(window.mediaPattern(), QStringLiteral("*.ogg"));
+    settings.load(loaded);
+    EXPECT_TRUE(control<QCheckBox>("Continuo")->isChecked());
+    EXPECT_TRUE(control<QRadioButton>("Clicco(1)")->isChecked());
+    ASSERT_EQ(control<QListWidget>("List1")->count(), 1);
+    EXPECT_EQ(control<QListWidget>("List1")->item(0)->text(), QStringLiteral("ogg"));
+    EXPECT_EQ(settings.mediaPattern(), QStringLiteral("*.ogg"));
 
     control<QCheckBox>("Random")->setChecked(true);
     control<QRadioButton>("Clicco(0)")->setChecked(true);
     control<QListWidget>("List1")->item(0)->setCheckState(Qt::Checked);
-    SettingsRecord stored;
-    window.store(stored);
-    EXPECT_TRUE(stored.continuo);
-    EXPECT_TRUE(stored.random);
-    EXPECT_EQ(stored.clicco, 0);
+    EXPECT_TRUE(settings.continuo());
+    EXPECT_TRUE(settings.random());
+    EXPECT_EQ(settings.clicco(), 0);
     EXPECT_FALSE(control<QRadioButton>("Clicco(1)")->isChecked());
-    EXPECT_EQ(stored.formats, (std::vector<Format>{{QStringLiteral("ogg"), true}}));
+    EXPECT_EQ(settings.formats(), (std::vector<Format>{{QStringLiteral("ogg"), true}}));
+
+    settings.setContinuo(false);
+    settings.setRandom(false);
+    EXPECT_FALSE(control<QCheckBox>("Continuo")->isChecked());
+    EXPECT_FALSE(control<QCheckBox>("Random")->isChecked());
 }
 
 TEST_F(ConfiguraTest, OkEscapeAndAnyCloseRequestHideTheWindowAndReportIt) {
