@@ -82,12 +82,3 @@ std::vector<int> Drives::follow(const std::vector<Drive>& now) {
     }
     return gone;
 }
-
-QStringList folderChain(const QString& root, const QString& folder) {
-    if (!isWithin(folder, root)) return {folder};
-    QStringList chain = {root};
-    const QStringList below =
-        QStringView(folder).mid(root.size()).toString().split(QLatin1Char('/'), Qt::SkipEmptyParts);
-    for (const QString& name : below) chain.append(joinPath(chain.last(), name));
-    return chain;
-}

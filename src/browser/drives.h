@@ -44,6 +44,3 @@ private:
     std::vector<Drive> m_drives;
     QStringList m_currentFolders;
 };
-
-// The folders from root down to folder, both included; just the folder when root does not hold it.
-QStringList folderChain(const QString& root, const QString& folder);

@@ -1,6 +1,5 @@
 #include "folderlist.h"
 
-#include "drives.h"
 #include "paths.h"
 #include "picture.h"
 

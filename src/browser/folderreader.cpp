@@ -1,6 +1,6 @@
 #include "folderreader.h"
 
-#include "drives.h"
+#include "paths.h"
 
 #include <QByteArrayView>
 #include <QFile>

@@ -35,17 +35,6 @@ TEST(Drives, EachDriveStartsAtItsRootButTheOneHoldingTheWorkingFolder) {
     EXPECT_EQ(drives.currentFolder(1), QStringLiteral("/home/anna/Musica"));
 }
 
-TEST(Drives, FolderChainRunsFromTheRootWithOneSeparatorBetweenNames) {
-    EXPECT_EQ(folderChain(QStringLiteral("/"), QStringLiteral("/")), QStringList{QStringLiteral("/")});
-    EXPECT_EQ(folderChain(QStringLiteral("/"), QStringLiteral("/home/anna")),
-              (QStringList{QStringLiteral("/"), QStringLiteral("/home"), QStringLiteral("/home/anna")}));
-    EXPECT_EQ(folderChain(QStringLiteral("/home/anna"), QStringLiteral("/home/anna/Musica/Jazz")),
-              (QStringList{QStringLiteral("/home/anna"), QStringLiteral("/home/anna/Musica"),
-                           QStringLiteral("/home/anna/Musica/Jazz")}));
-    EXPECT_EQ(folderChain(QStringLiteral("/media/usb"), QStringLiteral("/home")),
-              QStringList{QStringLiteral("/home")});
-}
-
 // The drive list comes from the kernel's mount table alone: nothing asks a mounted share anything, so a
 // share that does not answer cannot hold the start up.
 TEST(Drives, ComeFromTheMountTableWithoutKernelAndMemoryFileSystems) {
