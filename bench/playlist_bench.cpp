@@ -1,5 +1,6 @@
 // The playlist: adding files with the removal of repeated paths, against the pairwise walk, and the
 // playlist view at its largest.
+#include "entrylimit.h"
 #include "figures.h"
 #include "listfile.h"
 #include "pairwisewalk.h"
@@ -60,7 +61,7 @@ BENCHMARK(pairwiseRemoval)->Arg(3000)->Unit(benchmark::kMillisecond);
 class FullPlaylist {
 public:
     FullPlaylist() {
-        m_model.add(tracks(0, PlaylistModel::kMaxEntries));
+        m_model.add(tracks(0, kMaxEntries));
         m_view.setUniformItemSizes(true);
         m_view.resize(394, 160);
         m_view.setModel(&m_model);
@@ -76,7 +77,7 @@ private:
 
 void showFullPlaylist(benchmark::State& state) {
     PlaylistModel model;
-    model.add(tracks(0, PlaylistModel::kMaxEntries));
+    model.add(tracks(0, kMaxEntries));
     for (auto _ : state) {
         QListView view;
         view.setUniformItemSizes(true);
@@ -103,7 +104,7 @@ BENCHMARK(scrollFullPlaylistToItsEnds)->Unit(benchmark::kMillisecond);
 // that the list stays full and the view has no other work left when the clock starts.
 void removeAndMoveInFullPlaylist(benchmark::State& state) {
     FullPlaylist playlist;
-    int added = PlaylistModel::kMaxEntries;
+    int added = kMaxEntries;
     for (auto _ : state) {
         playlist.model().remove(0);
         playlist.model().moveUp(playlist.model().rowCount() - 1);
@@ -118,7 +119,7 @@ BENCHMARK(removeAndMoveInFullPlaylist)->Unit(benchmark::kMillisecond);
 
 // A list file of the largest playlist: written, then read and shown.
 void writeFullListFile(benchmark::State& state) {
-    const std::vector<Track> full = tracks(0, PlaylistModel::kMaxEntries);
+    const std::vector<Track> full = tracks(0, kMaxEntries);
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("Grande.zbl"));
     for (auto _ : state) writeListFile(path, full);
@@ -128,7 +129,7 @@ BENCHMARK(writeFullListFile)->Unit(benchmark::kMillisecond);
 void readAndShowFullListFile(benchmark::State& state) {
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("Grande.zbl"));
-    writeListFile(path, tracks(0, PlaylistModel::kMaxEntries));
+    writeListFile(path, tracks(0, kMaxEntries));
     FullPlaylist playlist;
     for (auto _ : state) {
         playlist.model().replace(*readListFile(path));

@@ -1,5 +1,6 @@
 #include "listfile.h"
 
+#include "entrylimit.h"
 #include "regularfile.h"
 #include "savefile.h"
 #include "textcodec.h"
@@ -7,12 +8,11 @@
 namespace {
 
 const QString kHeader = QStringLiteral("Lista ZEB");
-constexpr int kMaxTracks = 32767;
 // The header line is judged from the file's first bytes, before anything else is read.
 constexpr qint64 kHeaderBytes = 64;
-// The longest a list file can be: a header, a count, and the names and paths of 32,767 tracks, of at most
-// 4,096 bytes each, with their line ends.
-constexpr qint64 kMaxListFileBytes = kHeaderBytes + 2 * qint64(kMaxTracks) * (4096 + 2);
+// The longest a list file can be: a header, a count, and the names and paths of the most tracks it
+// holds, of at most 4,096 bytes each, with their line ends.
+constexpr qint64 kMaxListFileBytes = kHeaderBytes + 2 * qint64(kMaxEntries) * (4096 + 2);
 
 // The lines of the text, each without its terminator; a last line without one counts too.
 class Lines {
@@ -60,7 +60,7 @@ std::optional<std::vector<Track>> decodeListFile(QByteArrayView bytes) {
     if (!countLine) return std::nullopt;
     bool isNumber = false;
     const int count = countLine->trimmed().toInt(&isNumber);
-    if (!isNumber || count > kMaxTracks) return std::nullopt;
+    if (!isNumber || count > kMaxEntries) return std::nullopt;
 
     std::vector<Track> tracks(size_t(std::max(count, 0)));
     for (Track& track : tracks) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "entrylimit.h"
 #include "track.h"
 
 #include <QAbstractListModel>
@@ -10,8 +11,8 @@
 class PlaylistModel : public QAbstractListModel {
     Q_OBJECT
 public:
-    // Rows are 16-bit indices in the list files and the settings.
-    static constexpr int kMaxEntries = 32767;
+    // The playlist holds as many tracks as any list does.
+    static constexpr int kMaxEntries = ::kMaxEntries;
 
     enum Role { PathRole = Qt::UserRole + 1 };
 

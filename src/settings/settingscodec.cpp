@@ -116,7 +116,7 @@ SettingsRecord decodeSettings(QByteArrayView file) {
     record.viewer = {reader.real(5), reader.real(6)};
     record.main = {reader.real(7), reader.real(8)};
     record.scala = reader.whole(9) != 0;
-    const int count = std::clamp(reader.whole(10), 0, kMaxFormats);
+    const int count = std::clamp(reader.whole(10), 0, kMaxEntries);
     record.formats.reserve(size_t(count));
     for (int i = 0; i < count; ++i) {
         const bool ticked =
@@ -127,7 +127,7 @@ SettingsRecord decodeSettings(QByteArrayView file) {
 }
 
 QByteArray encodeSettings(const SettingsRecord& record, QByteArray previous) {
-    const int count = int(std::min<size_t>(record.formats.size(), kMaxFormats));
+    const int count = int(std::min<size_t>(record.formats.size(), kMaxEntries));
     const qsizetype needed = recordOffset(11 + 2 * count);
     if (previous.size() < needed) previous.resize(needed, '\0');
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "entrylimit.h"
 #include "settingsrecord.h"
 
 #include <QByteArray>
@@ -13,8 +14,6 @@
 inline constexpr int kSettingsRecordSize = 128;
 // Tag, byte count and text fill a record.
 inline constexpr int kMaxSettingsTextBytes = kSettingsRecordSize - 4;
-// The format count is a 16-bit integer.
-inline constexpr int kMaxFormats = 32767;
 
 // Reads the record from the file's bytes. Reading goes by the count in record 10, never by the length
 // of the file. Whatever the bytes hold, the result is defined: a record past the end of the file, an
@@ -26,5 +25,5 @@ SettingsRecord decodeSettings(QByteArrayView file);
 
 // The bytes of the file after writing the record over the previous content: the records written
 // replace theirs whole, the bytes past the last of them stay as they were. A text of more than 124
-// bytes is written as an empty text. At most kMaxFormats formats are written.
+// bytes is written as an empty text. At most kMaxEntries formats are written.
 QByteArray encodeSettings(const SettingsRecord& record, QByteArray previous);

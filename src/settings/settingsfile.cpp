@@ -1,5 +1,6 @@
 #include "settingsfile.h"
 
+#include "entrylimit.h"
 #include "installation.h"
 #include "musicfolder.h"
 #include "regularfile.h"
@@ -19,7 +20,7 @@ const QString kFileName = QStringLiteral("ZEBcfg.dat");
 // count can hold. Anything that is not a regular file reads as an empty one.
 QByteArray readRecords(const QString& path) {
     RegularFile file(path);
-    return file.isOpen() ? file.read(qint64(10 + 2 * kMaxFormats) * kSettingsRecordSize) : QByteArray();
+    return file.isOpen() ? file.read(qint64(10 + 2 * kMaxEntries) * kSettingsRecordSize) : QByteArray();
 }
 
 bool keptWithTheUser(const QString& path) {

@@ -1,4 +1,5 @@
 #include "playlistmodel.h"
+#include "entrylimit.h"
 #include "qtprinting.h"
 
 #include <QAbstractItemModelTester>
@@ -75,14 +76,14 @@ TEST_F(PlaylistModelTest, MovingStopsAtTheEndsAndTheSelectionFollows) {
 
 TEST_F(PlaylistModelTest, AnAddThatWouldPassTheLimitAddsWhatFits) {
     std::vector<Track> many;
-    for (int i = 0; i < PlaylistModel::kMaxEntries - 2; ++i) {
+    for (int i = 0; i < kMaxEntries - 2; ++i) {
         many.push_back({QString::number(i), QStringLiteral("/m/%1.mp3").arg(i)});
     }
     ASSERT_EQ(model.add(many), qsizetype(many.size()));
     // A repeat takes no room: the file only moves to the end.
     const std::vector<Track> more = {many[0], track("X"), track("Y"), track("Z")};
     EXPECT_EQ(model.add(more), 3);
-    EXPECT_EQ(model.rowCount(), PlaylistModel::kMaxEntries);
+    EXPECT_EQ(model.rowCount(), kMaxEntries);
     EXPECT_EQ(model.pathAt(model.rowCount() - 1), track("Y").path);
     EXPECT_EQ(model.pathAt(model.rowCount() - 3), many[0].path);
     EXPECT_EQ(model.add({track("Z")}), 0);

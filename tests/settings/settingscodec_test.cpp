@@ -1,4 +1,5 @@
 #include "settingscodec.h"
+#include "entrylimit.h"
 #include "settingsbytes.h"
 
 #include <gtest/gtest.h>
@@ -146,7 +147,7 @@ TEST(SettingsCodec, FormatCountOutOfRange) {
                   {QStringLiteral("mp3"), false}, {QStringLiteral("avi"), false}, {QString(), false}}));
 
     // A count no integer record can hold is capped at the largest one.
-    EXPECT_EQ(decodeSettings(headerWithCount(real(1e9f))).formats.size(), size_t(kMaxFormats));
+    EXPECT_EQ(decodeSettings(headerWithCount(real(1e9f))).formats.size(), size_t(kMaxEntries));
     EXPECT_TRUE(decodeSettings(headerWithCount(real(NAN))).formats.empty());
 }
 
