@@ -4,6 +4,7 @@
 #include "mprishost.h"
 
 #include <QDBusConnection>
+#include <QFile>
 
 MprisRootAdaptor::MprisRootAdaptor(MediaControls& controls, QObject* object)
     : QDBusAbstractAdaptor(object), m_controls(controls) {}
@@ -21,16 +22,11 @@ QStringList MprisRootAdaptor::supportedUriSchemes() const {
     return {QStringLiteral("file")};
 }
 
-// The types the desktop entry offers ZEB for.
+// The types the desktop entry offers ZEB for: the list it is written from, one type a line.
 QStringList MprisRootAdaptor::supportedMimeTypes() const {
-    return {QStringLiteral("audio/mpeg"), QStringLiteral("audio/x-wav"), QStringLiteral("audio/vnd.wave"),
-            QStringLiteral("audio/ogg"), QStringLiteral("audio/x-vorbis+ogg"), QStringLiteral("audio/x-ms-wma"),
-            QStringLiteral("audio/mp4"), QStringLiteral("audio/x-m4a"), QStringLiteral("audio/aac"),
-            QStringLiteral("audio/flac"), QStringLiteral("audio/x-flac"), QStringLiteral("audio/x-opus+ogg"),
-            QStringLiteral("audio/webm"), QStringLiteral("audio/x-aiff"), QStringLiteral("audio/x-matroska"),
-            QStringLiteral("video/x-msvideo"), QStringLiteral("video/mp4"), QStringLiteral("video/x-matroska"),
-            QStringLiteral("video/webm"), QStringLiteral("video/quicktime"), QStringLiteral("video/mpeg"), QStringLiteral("video/x-ms-wmv"),
-            QStringLiteral("application/x-zeb-list")};
+    QFile list(QStringLiteral(":/mimetypes.txt"));
+    if (!list.open(QIODevice::ReadOnly)) return {};
+    return QString::fromLatin1(list.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
 }
 
 void MprisRootAdaptor::Raise() {

@@ -6,12 +6,13 @@ Stop act on the viewer's queue, and the state, the track's tags and every change
 each track told once, whole; then playerctl finds ZEB and drives it, its loop and shuffle being the
 settings Continuo and Random; OpenUri plays a local file and refuses anything else; with the playlist
 emptied, Play plays again what played last; Quit asks the exit question, and the settings keep the loop
-and the shuffle.
+and the shuffle. The types ZEB tells the desktop are those of the desktop entry named as the argument.
 """
 import collections
 import os
 import re
 import subprocess
+import sys
 import tempfile
 
 import pyatspi
@@ -75,8 +76,7 @@ def root_interface():
     for name, value in expected.items():
         if get(name, 'org.mpris.MediaPlayer2') != value:
             fail('%s is %r, not %r' % (name, get(name, 'org.mpris.MediaPlayer2'), value))
-    entry = os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', '..', 'resources', 'zeb.desktop')
-    offered = next(line for line in open(entry) if line.startswith('MimeType='))[len('MimeType='):]
+    offered = next(line for line in open(sys.argv[1]) if line.startswith('MimeType='))[len('MimeType='):]
     if get('SupportedMimeTypes', 'org.mpris.MediaPlayer2') != offered.strip().strip(';').split(';'):
         fail('the MIME types are not those of the desktop entry: %r' % get('SupportedMimeTypes',
                                                                            'org.mpris.MediaPlayer2'))
