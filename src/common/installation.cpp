@@ -3,22 +3,23 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace {
 
-const QString kModuleName = QStringLiteral("libzeb_mpv.so");
-
-QString installedModulePath(const QString& programFolder) {
-    return QDir::cleanPath(QDir(programFolder).filePath(QStringLiteral("../lib/zeb/") + kModuleName));
+QString installedModuleFolder(const QString& programFolder) {
+    return QDir::cleanPath(QDir(programFolder).filePath(QStringLiteral("../lib/zeb")));
 }
 
 }  // namespace
 
 bool isInstalled(const QString& programFolder) {
-    return !QFileInfo::exists(QDir(programFolder).filePath(kModuleName)) &&
-           QFileInfo::exists(installedModulePath(programFolder));
+    const QStringList modules = QDir(installedModuleFolder(programFolder)).entryList(QDir::Files);
+    return !modules.isEmpty() && std::none_of(modules.begin(), modules.end(), [&](const QString& name) {
+        return QFileInfo::exists(QDir(programFolder).filePath(name));
+    });
 }
 
-QString playerModulePath(const QString& programFolder) {
-    return isInstalled(programFolder) ? installedModulePath(programFolder)
-                                      : QDir(programFolder).filePath(kModuleName);
+QString playerModuleFolder(const QString& programFolder) {
+    return isInstalled(programFolder) ? installedModuleFolder(programFolder) : programFolder;
 }

@@ -1,12 +1,18 @@
 #include "playermodule.h"
 
 #include "background.h"
+#include "installation.h"
 #include "platformpictures.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QPluginLoader>
 
 #include <memory>
+
+QString playerModulePath(const QString& programFolder) {
+    return QDir(playerModuleFolder(programFolder)).filePath(QStringLiteral(ZEB_PLAYER_MODULE));
+}
 
 PlayerBackend::Options defaultPlayerOptions() {
     return {platformDrawsPictures(), {}};

@@ -39,5 +39,8 @@ private:
     std::optional<Loaded> m_loaded;
 };
 
+// The module's file, in the folder where the program keeps it.
+QString playerModulePath(const QString& programFolder);
+
 // Pictures are drawn when there is a display to draw them on.
 PlayerBackend::Options defaultPlayerOptions();

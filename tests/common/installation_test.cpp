@@ -24,18 +24,18 @@ void touch(const QString& path) {
 TEST(Installation, AnInstalledProgramFindsItsModuleAndKeepsItsSettingsWithTheUser) {
     QTemporaryDir prefix;
     const QString bin = prefix.filePath(QStringLiteral("bin"));
-    touch(prefix.filePath(QStringLiteral("lib/zeb/libzeb_mpv.so")));
+    touch(prefix.filePath(QStringLiteral("lib/zeb/modulo.so")));
     ASSERT_TRUE(QDir().mkpath(bin));
     EXPECT_TRUE(isInstalled(bin));
-    EXPECT_EQ(playerModulePath(bin), prefix.filePath(QStringLiteral("lib/zeb/libzeb_mpv.so")));
+    EXPECT_EQ(playerModuleFolder(bin), prefix.filePath(QStringLiteral("lib/zeb")));
     EXPECT_EQ(settingsFilePath(bin), QDir(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation))
                                          .filePath(QStringLiteral("ZEBcfg.dat")));
     EXPECT_EQ(browserStartFolder(bin, settingsFilePath(bin)), musicFolder()) << "not the folder of programs";
 
     // A copy with its module beside it runs from its own folder.
-    touch(prefix.filePath(QStringLiteral("bin/libzeb_mpv.so")));
+    touch(prefix.filePath(QStringLiteral("bin/modulo.so")));
     EXPECT_FALSE(isInstalled(bin));
-    EXPECT_EQ(playerModulePath(bin), prefix.filePath(QStringLiteral("bin/libzeb_mpv.so")));
+    EXPECT_EQ(playerModuleFolder(bin), bin);
     EXPECT_EQ(settingsFilePath(bin), prefix.filePath(QStringLiteral("bin/ZEBcfg.dat")));
     EXPECT_EQ(browserStartFolder(bin, settingsFilePath(bin)), bin);
 }

@@ -4,7 +4,24 @@
 #include "mediaplayer.h"
 #include "waituntil.h"
 
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
 #include <gtest/gtest.h>
+
+// The file the build names: beside a program of a folder of its own, in <prefix>/lib/zeb when installed.
+TEST(PlayerModuleTest, IsTheBuiltFileInTheFolderTheProgramKeepsItIn) {
+    QTemporaryDir prefix;
+    const QString bin = prefix.filePath(QStringLiteral("bin"));
+    ASSERT_TRUE(QDir().mkpath(bin));
+    EXPECT_EQ(playerModulePath(bin), prefix.filePath(QStringLiteral("bin/libzeb_mpv.so")));
+
+    ASSERT_TRUE(QDir().mkpath(prefix.filePath(QStringLiteral("lib/zeb"))));
+    QFile installed(prefix.filePath(QStringLiteral("lib/zeb/libzeb_mpv.so")));
+    ASSERT_TRUE(installed.open(QIODevice::WriteOnly));
+    EXPECT_EQ(playerModulePath(bin), installed.fileName());
+}
 
 TEST(PlayerModuleTest, NothingIsLoadedUntilAskedFor) {
     CountingPlayerLoader counting;

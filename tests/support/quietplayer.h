@@ -1,6 +1,5 @@
 #pragma once
 
-#include "installation.h"
 #include "playerbackend.h"
 #include "playermodule.h"
 
