@@ -8,7 +8,7 @@ class QWidget;
 // be driven by tests. All boxes carry the title "ZEB" unless a title is given.
 class Dialogs {
 public:
-    enum class Icon { None, Information, Warning, Stop };
+    enum class Icon { None, Warning, Stop };
 
     virtual ~Dialogs() = default;
 

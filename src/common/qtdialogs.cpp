@@ -9,8 +9,6 @@ const QString kTitle = QStringLiteral("ZEB");
 
 QMessageBox::Icon messageBoxIcon(Dialogs::Icon icon) {
     switch (icon) {
-        case Dialogs::Icon::Information:
-            return QMessageBox::Information;
         case Dialogs::Icon::Warning:
             return QMessageBox::Warning;
         case Dialogs::Icon::Stop:
