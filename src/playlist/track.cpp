@@ -35,11 +35,6 @@ struct FoldedEqual {
 
 }  // namespace
 
-std::vector<Track> withoutRepeatedPaths(std::vector<Track> tracks) {
-    const size_t all = tracks.size();
-    return withoutRepeatedPaths(std::move(tracks), all).tracks;
-}
-
 DistinctTracks withoutRepeatedPaths(std::vector<Track> tracks, size_t maxPaths) {
     // Each path's latest place so far; a path met again drops its earlier place.
     std::unordered_map<QStringView, size_t, FoldedHash, FoldedEqual> latest(tracks.size());

@@ -18,11 +18,9 @@ QString displayNameOf(const QString& fileName);
 Track trackOfFile(const QString& folder, const QString& fileName);
 
 // Keeps, of the tracks whose paths are equal ignoring letter case, only the last one, in place: adding a
-// file that is already there moves it to the end. Runs in linear time.
-std::vector<Track> withoutRepeatedPaths(std::vector<Track> tracks);
-
-// The same for the longest run of tracks from the first that holds at most maxPaths different paths;
-// taken tells how long that run was.
+// file that is already there moves it to the end. Only the longest run of tracks from the first that
+// holds at most maxPaths different paths is looked at; taken tells how long that run was. Runs in linear
+// time.
 struct DistinctTracks {
     std::vector<Track> tracks;
     size_t taken = 0;
