@@ -2,18 +2,12 @@
 
 #include <QString>
 
-// The media player as the program drives it.
+// The media player as the program drives it: commands only. What the player tells back (how a file
+// ended, that one has begun) is no part of it: its owner passes that on to the Sequencer's notifications.
 //
 // setFile loads a file in place of any earlier one; play starts it; stop halts at once. queue names the
 // file to go on to, without a gap, when the one playing ends; dequeue takes it back, and is false when that
-// file has begun already (its start is told). The player's owner passes on five notifications, each about
-// the file set or begun last:
-// - end of stream: the file has played to its end. A file that was replaced or stopped never raises it;
-// - played nothing: the file has played to its end, but held nothing to hear or see (no samples);
-// - could not play: the file cannot be played (missing, not a media file); it raises nothing else;
-// - unavailable: there is no player at all (its module cannot be loaded); nothing plays;
-// - next started: the file queued has begun, after the one before played to its end, which raises
-//   nothing of its own.
+// file has begun already. setDisplaySize shows the picture at its own size or stretched to fill its area.
 class Player {
 public:
     enum class DisplaySize { Own = 0, Stretched = 4 };

@@ -46,7 +46,7 @@ public:
     bool playQueue(std::vector<Track> queue);
     // Plays one file outside the queue, which it leaves as it is.
     void playOne(const Track& track, bool hideMainWindow);
-    // Empties the queue, stops the player and closes the viewer.
+    // Empties the queue, stops the player and tells that playback has ended (finished()).
     void finish();
     // The track before in the queue; the first track, and a file played alone, start again.
     void previous();
@@ -57,8 +57,14 @@ public:
     // Continuo or Random has changed.
     void optionsChanged();
 
-    // The player's notifications: a track has begun to sound (whether loaded or queued), the track queued
-    // has begun in place of the one that played to its end, and how a track ended without a queued one.
+    // The player's notifications, passed on by its owner, each about the file set or begun last:
+    // - track started: sound or picture has begun to come out, of a file set or queued;
+    // - next started: the file queued has begun, after the one before played to its end, which tells
+    //   nothing of its own;
+    // - end of stream: the file has played to its end; a file that was replaced or stopped never tells it;
+    // - could not play: the file cannot be played (missing, not a media file); it tells nothing else;
+    // - played nothing: the file has played to its end, but held nothing to hear or see (no samples);
+    // - player unavailable: there is no player at all (its module cannot be loaded); nothing plays.
     void trackStarted();
     void nextStarted();
     void endOfStream();
