@@ -10,7 +10,7 @@
 // file has begun already. setDisplaySize shows the picture at its own size or stretched to fill its area.
 class Player {
 public:
-    enum class DisplaySize { Own = 0, Stretched = 4 };
+    enum class DisplaySize { Own, Stretched };
 
     virtual ~Player() = default;
 
