@@ -13,7 +13,7 @@
 QByteArray encodeListFile(const std::vector<Track>& tracks);
 
 // The tracks of a list file, taken as they stand (repeats included). Nothing when the file is not a
-// list file: another first line (letter case aside), a count that is not a number or is above 32,767,
+// list file: another first line (letter case aside), a count that is not a number or is above kMaxEntries,
 // or fewer lines than the count needs. A line ends at CR LF or a lone CR; a lone LF belongs to the
 // value. A count of zero or below gives no tracks; lines after the last path are ignored.
 std::optional<std::vector<Track>> decodeListFile(QByteArrayView bytes);
