@@ -1,6 +1,5 @@
 #include "accessibility.h"
 #include "commandline.h"
-#include "installation.h"
 #include "mediacontrols.h"
 #include "mediaplayer.h"
 #include "mprisservice.h"

@@ -73,7 +73,7 @@ void Program::connectMainWindow() {
     connect(&m_editor, &PlaylistEditor::notAllAdded, this, [this](qsizetype offered, qsizetype added) {
         tell(QStringLiteral("La lista può contenere al massimo %1 brani: dei %2 file selezionati ne "
                             "sono stati aggiunti %3.")
-                 .arg(PlaylistModel::kMaxEntries)
+                 .arg(kMaxEntries)
                  .arg(offered)
                  .arg(added),
              Dialogs::Icon::Warning);

@@ -11,9 +11,6 @@
 class PlaylistModel : public QAbstractListModel {
     Q_OBJECT
 public:
-    // The playlist holds as many tracks as any list does.
-    static constexpr int kMaxEntries = ::kMaxEntries;
-
     enum Role { PathRole = Qt::UserRole + 1 };
 
     using QAbstractListModel::QAbstractListModel;

@@ -67,7 +67,7 @@ TEST(PlaylistEditor, AnAddPastTheLimitAddsWhatFitsAndSaysSo) {
     ListFileSession listFiles(playlist);
     PlaylistEditor editor(playlist, listFiles);
     std::vector<Track> many;
-    for (int i = 0; i < PlaylistModel::kMaxEntries + 2; ++i) {
+    for (int i = 0; i < kMaxEntries + 2; ++i) {
         many.push_back({QString::number(i), QStringLiteral("/m/%1.mp3").arg(i)});
     }
     std::vector<std::pair<qsizetype, qsizetype>> told;
@@ -78,7 +78,7 @@ TEST(PlaylistEditor, AnAddPastTheLimitAddsWhatFitsAndSaysSo) {
     editor.add(many);
     ASSERT_EQ(told.size(), 1u);
     // The two already there are repeats, which leave their old place: the list ends with the first that fit.
-    EXPECT_EQ(told[0], std::make_pair(qsizetype(many.size()), qsizetype(PlaylistModel::kMaxEntries)));
+    EXPECT_EQ(told[0], std::make_pair(qsizetype(many.size()), qsizetype(kMaxEntries)));
     EXPECT_EQ(playlist.tracks().front().path, QStringLiteral("/m/0.mp3"));
-    EXPECT_EQ(playlist.rowCount(), PlaylistModel::kMaxEntries);
+    EXPECT_EQ(playlist.rowCount(), kMaxEntries);
 }
