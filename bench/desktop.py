@@ -170,18 +170,15 @@ def stop(process):
             pids = tree(process.pid)
 
 
-def start_display():
-    """An Xvfb on a display number it picks itself."""
-    reader, writer = os.pipe()
-    server = subprocess.Popen(['Xvfb', '-displayfd', str(writer), '-screen', '0', '1280x1024x24', '-nolisten',
-                               'tcp', '-noreset'], pass_fds=[writer], stdout=subprocess.DEVNULL,
-                              stderr=subprocess.DEVNULL)
-    os.close(writer)
-    with os.fdopen(reader) as numbers:
-        number = numbers.readline().strip()
-    if not number:
+def start_display(screen='1280x1024'):
+    """An Xvfb on a display it picks itself (tests/support/xvfb.sh), and the display; the server ends when
+    the process returned is terminated."""
+    server = subprocess.Popen([os.path.join(REPOSITORY, 'tests', 'support', 'xvfb.sh'), '-s', screen],
+                              stdout=subprocess.PIPE, text=True)
+    display = server.stdout.readline().strip()
+    if not display:
         sys.exit('Xvfb does not start')
-    return server, ':' + number
+    return server, display
 
 
 def build(targets):

@@ -32,11 +32,9 @@ for _ in $(seq 50); do pactl info >/dev/null 2>&1 && break; sleep 0.1; done
 pactl info >/dev/null || { cat "$work/pulse.log" >&2; exit 1; }
 
 # ZEB's display.
-number=$work/display
-Xvfb -displayfd 3 -noreset -screen 0 1024x768x24 -nolisten tcp 3>"$number" 2>/dev/null &
-daemons+=($!)
-for _ in $(seq 100); do [ -s "$number" ] && break; sleep 0.1; done
-export DISPLAY=:$(head -n 1 "$number")
+source tests/support/xvfb.sh
+start_xvfb
+daemons+=("$XVFB_PID")
 
 # One run: records the sink while the program plays a and b in the format, then prints the silence. Each
 # program has a new home folder and session bus, and ZEB a folder of its own for itself and its settings;

@@ -7,13 +7,10 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 zeb=$(realpath "${1:-build/bench/zeb}")
 starts=${2:-5}
-number=$(mktemp)
-Xvfb -displayfd 3 -noreset -screen 0 1024x768x24 -nolisten tcp 3>"$number" 2>/dev/null &
-server=$!
+source tests/support/xvfb.sh
+start_xvfb
 work=$(mktemp -d)
-trap 'kill $server; rm -rf "$number" "$work"' EXIT
-for _ in $(seq 100); do [ -s "$number" ] && break; sleep 0.1; done
-export DISPLAY=:$(head -n 1 "$number")
+trap 'kill $XVFB_PID; rm -rf "$work"' EXIT
 
 resident_mib() { awk '/^VmRSS:/ { printf "%.1f", $2 / 1024 }' "/proc/$1/status"; }
 median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }

@@ -12,7 +12,8 @@ import sys
 import tempfile
 import time
 
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', 'tests', 'support'))
+SUPPORT = os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', 'tests', 'support')
+sys.path.insert(0, SUPPORT)
 from testmount import TestMount
 
 RUNS = 5
@@ -22,27 +23,13 @@ NOISE = 0.05
 
 
 def start_display():
-    """An Xvfb of its own, on the first display that no other server holds, once it answers."""
-    with open('/proc/net/unix') as sockets:
-        taken = sockets.read()
-    for number in range(40, 100):
-        if os.path.exists('/tmp/.X%d-lock' % number) or '/tmp/.X11-unix/X%d\n' % number in taken:
-            continue
-        display = ':%d' % number
-        # Without -noreset the server starts anew each time its last client leaves, and a zeb starting
-        # meanwhile cannot connect.
-        server = subprocess.Popen(['Xvfb', display, '-screen', '0', '1024x768x24', '-nolisten', 'tcp',
-                                   '-noreset'], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        for _ in range(100):
-            if subprocess.run(['xdotool', 'getdisplaygeometry'], env=dict(os.environ, DISPLAY=display),
-                              stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL).returncode == 0:
-                return server, display
-            if server.poll() is not None:
-                break
-            time.sleep(0.05)
-        server.terminate()
-        server.wait()
-    sys.exit('no Xvfb could be started')
+    """An Xvfb of its own (tests/support/xvfb.sh), and its display."""
+    server = subprocess.Popen([os.path.join(SUPPORT, 'xvfb.sh'), '-s', '1024x768'], stdout=subprocess.PIPE,
+                              text=True)
+    display = server.stdout.readline().strip()
+    if not display:
+        sys.exit('no Xvfb could be started')
+    return server, display
 
 
 def first_window(zeb, environment):

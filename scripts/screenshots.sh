@@ -30,9 +30,8 @@ for name in "Aria sulla quarta corda.mp3" "Bolero.ogg" "Canone in re.mp3" "Clair
 done
 ffmpeg -loglevel error -f lavfi -i testsrc=duration=30:size=320x240:rate=25 -pix_fmt yuv420p "$work/Prova video.mp4"
 
-export DISPLAY=:$((60 + RANDOM % 30))
-Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-sleep 1
+source tests/support/xvfb.sh
+start_xvfb
 (cd "$work" && exec ./zeb) >/dev/null 2>&1 &
 pid=$!
 sleep 2

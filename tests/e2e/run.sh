@@ -6,12 +6,6 @@ set -euo pipefail
 export ZEB_BINARY=$1
 script=$(cd "$(dirname "$2")" && pwd)/$(basename "$2")
 shift 2
-# The server picks a free display and tells its number, so that tests running side by side never share one;
-# -noreset keeps it up between the programs a test starts.
-number=$(mktemp)
-Xvfb -displayfd 3 -noreset -screen 0 1024x768x24 -nolisten tcp 3>"$number" 2>/dev/null &
-server=$!
-trap 'kill $server; rm -f "$number"' EXIT
-for _ in $(seq 100); do [ -s "$number" ] && break; sleep 0.1; done
-DISPLAY=:$(head -n 1 "$number") QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 \
-    dbus-run-session -- /usr/bin/python3 "$script" "$@" 2> >(grep -v -E "dbus-daemon|SpiRegistry|AT-SPI|X connection to" >&2)
+exec "$(dirname "$0")/../support/xvfb.sh" env QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 \
+    dbus-run-session -- /usr/bin/python3 "$script" "$@" \
+    2> >(grep -v -E "dbus-daemon|SpiRegistry|AT-SPI|X connection to" >&2)
