@@ -43,8 +43,10 @@ TEST_F(SplashTest, LinksGoToTheDesktopAndTheWindowStaysOpen) {
     ASSERT_EQ(opened.size(), 2u);
     EXPECT_EQ(opened[0].toString(), QStringLiteral("https://zeb.example.org"));
     EXPECT_EQ(opened[1].toString(), QStringLiteral("mailto:info@zeb.example.org"));
-    EXPECT_EQ(window.findChild<QLabel*>(QStringLiteral("Label5"))->text(), QStringLiteral("https://zeb.example.org"));
-    EXPECT_EQ(window.findChild<QLabel*>(QStringLiteral("Label6"))->text(), QStringLiteral("info@zeb.example.org"));
+    EXPECT_EQ(window.findChild<QLabel*>(QStringLiteral("Label5"))->text(),
+              QStringLiteral("https://zeb.example.org"));
+    EXPECT_EQ(window.findChild<QLabel*>(QStringLiteral("Label6"))->text(),
+              QStringLiteral("info@zeb.example.org"));
     EXPECT_TRUE(dialogs.shown.empty());
     EXPECT_TRUE(window.isVisible());
 }
