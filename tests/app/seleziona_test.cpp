@@ -133,16 +133,6 @@ TEST_F(SelezionaTest, AboutWindowTakesThePlaceOfTheMainWindowUntilItsButton) {
     EXPECT_EQ(hint(), before);
 }
 
-TEST_F(SelezionaTest, AnyChangeOfSizeOrStateHidesTheViewer) {
-    Seleziona& window = start();
-    zeb().visore().show();
-    window.showMinimized();
-    EXPECT_FALSE(zeb().visore().isVisible());
-    zeb().visore().show();
-    window.showNormal();
-    EXPECT_FALSE(zeb().visore().isVisible());
-}
-
 TEST_F(SelezionaTest, EveryButtonNamesItsHintAndShowsItUnderThePointer) {
     start();
     const std::pair<const char*, const char*> hints[] = {
