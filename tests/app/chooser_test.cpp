@@ -274,6 +274,7 @@ TEST_F(ChooserTest, WithoutAWorkingFolderToReadTheChooserStartsAtHome) {
     ASSERT_TRUE(QDir().mkpath(home));
     const QByteArray realHome = qgetenv("HOME");
     qputenv("HOME", QFile::encodeName(home));
+    SKIP_UNLESS_TEST_MOUNTS();
     TestMount share;
     ASSERT_TRUE(QDir().mkpath(share.backing(QStringLiteral("chiusa"))));
     share.setRules(R"([{"path": "/chiusa", "op": "readdir", "errno": "EACCES"}])");

@@ -99,6 +99,7 @@ TEST_F(OpenPathsTest, EnqueuedPathsAreAddedAfterTheListFileGivenWithThemHasLoade
 // A list file on a share that is slow to open: files enqueued meanwhile join it once it has loaded, and
 // sets of paths handed over one after the other are dealt with in that order.
 TEST_F(OpenPathsTest, FilesEnqueuedWhileAListFileLoadsJoinItInTheOrderHandedOver) {
+    SKIP_UNLESS_TEST_MOUNTS();
     TestMount share;
     ASSERT_TRUE(
         writeListFile(share.backing(QStringLiteral("Lenta.zbl")), {{QStringLiteral("x"), path("x.wav")}}));

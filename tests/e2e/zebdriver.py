@@ -423,14 +423,29 @@ def install(binary, folder):
     shutil.copy2(os.path.join(os.path.dirname(binary), 'libzeb_mpv.so'), folder)
 
 
+SKIPPED = 77  # the exit status that ctest takes for a skipped test (SKIP_RETURN_CODE)
+
+
+def skip_if_unfit(error):
+    """Ends the process as skipped when the error says the test cannot run here (a test mount without
+    root); returns otherwise."""
+    if getattr(error, 'skip', False):
+        print('SKIPPED: %s' % error, flush=True)
+        sys.exit(SKIPPED)
+
+
 def main(run):
-    """Runs a test body in a temporary folder; a failure ends the process with its message."""
+    """Runs a test body in a temporary folder; a failure ends the process with its message, a test that
+    cannot run here is skipped with the reason."""
     work = tempfile.mkdtemp(prefix='zeb-e2e-')
     try:
         run(work)
     except Failure as failure:
         print('FAILED: %s' % failure, file=sys.stderr)
         sys.exit(1)
+    except Exception as error:
+        skip_if_unfit(error)
+        raise
     finally:
         shutil.rmtree(work, ignore_errors=True)
     print('%s: passed' % os.path.basename(sys.argv[0]))

@@ -91,6 +91,7 @@ TEST_F(ListFileSessionTest, EachOperationChangesWhatItShouldOnlyWhenItSucceeds) 
 
 // A list file on a share that answers slowly: what the user does meanwhile is not thrown away.
 TEST_F(ListFileSessionTest, AnEditOrANewerOperationOvertakesASlowLoad) {
+    SKIP_UNLESS_TEST_MOUNTS();
     TestMount share;
     ASSERT_TRUE(writeListFile(share.backing(QStringLiteral("Lenta.zbl")), kTwo));
     ASSERT_TRUE(writeListFile(share.backing(QStringLiteral("Svelta.zbl")), {kAdded}));
@@ -123,6 +124,7 @@ TEST_F(ListFileSessionTest, AnEditOrANewerOperationOvertakesASlowLoad) {
 // What waits for a load runs, in the order it came, once the load has ended, whatever ended it, and never
 // on a list file loaded after it.
 TEST_F(ListFileSessionTest, WhatWaitsForALoadRunsOnceNoLoadIsUnderWay) {
+    SKIP_UNLESS_TEST_MOUNTS();
     TestMount share;
     ASSERT_TRUE(writeListFile(share.backing(QStringLiteral("Lenta.zbl")), kTwo));
     share.setRules(R"([{"path": "/Lenta.zbl", "op": "open", "delay": 1}])");

@@ -8,6 +8,8 @@
 #include <QSaveFile>
 #include <QTemporaryDir>
 
+#include <gtest/gtest.h>
+
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/mount.h>
@@ -21,10 +23,18 @@
 #include <thread>
 
 // A temporary folder mounted through testfs.py, which mirrors a backing folder and delays or fails the
-// operations its rules name (testfs.py tells the rules), in ways root cannot get past. A mount that cannot
-// be made throws, which fails the test with the reason: the tests install what they need, so none skips.
+// operations its rules name (testfs.py tells the rules), in ways root cannot get past. Mounting needs root
+// and /dev/fuse: a test skips without them (SKIP_UNLESS_TEST_MOUNTS), saying which is missing. Any other
+// mount that cannot be made throws, which fails the test with the reason: the tests install what they need.
 class TestMount {
 public:
+    // Why no test file system can be mounted here; empty when one can.
+    static std::string unavailable() {
+        if (geteuid() != 0) return "mounting the test file system needs root";
+        if (access("/dev/fuse", R_OK | W_OK) != 0) return "mounting the test file system needs /dev/fuse";
+        return {};
+    }
+
     TestMount() {
         m_root = QFileInfo(m_work.path()).canonicalFilePath();
         if (!m_work.isValid() || !QDir().mkpath(backing()) || !QDir().mkpath(path())) {
@@ -120,3 +130,7 @@ private:
     QString m_root;
     pid_t m_process = 0;
 };
+
+// Ends the test as skipped, with the reason, where no test file system can be mounted.
+#define SKIP_UNLESS_TEST_MOUNTS() \
+    if (const std::string whyNot = TestMount::unavailable(); !whyNot.empty()) GTEST_SKIP() << whyNot

@@ -5,7 +5,9 @@
         mount.set_rules([{'path': '/slow', 'op': 'readdir', 'delay': 6}])
         ... mount.path('slow') ...
 
-A mount that cannot be made raises, with the file system's own message.
+Mounting needs root and /dev/fuse: without them TestMount raises Unavailable, which the end-to-end tests
+end on as skipped, saying which is missing. Any other mount that cannot be made raises RuntimeError, with
+the file system's own message.
 """
 import json
 import os
@@ -15,6 +17,20 @@ import tempfile
 import time
 
 TESTFS = os.path.join(os.path.dirname(os.path.abspath(__file__)), 'testfs.py')
+
+
+class Unavailable(Exception):
+    """No test file system can be mounted here; the message says why."""
+    skip = True  # a test that meets it is skipped, not failed
+
+
+def unavailable():
+    """Why no test file system can be mounted here, or None."""
+    if os.geteuid() != 0:
+        return 'mounting the test file system needs root'
+    if not os.access('/dev/fuse', os.R_OK | os.W_OK):
+        return 'mounting the test file system needs /dev/fuse'
+    return None
 
 
 class TestMount:
@@ -38,6 +54,9 @@ class TestMount:
             return any(line.split()[4] == self.path().replace(' ', '\\040') for line in table)
 
     def __enter__(self):
+        why = unavailable()
+        if why:
+            raise Unavailable(why)
         self.root = os.path.realpath(tempfile.mkdtemp(prefix='zeb-testfs-'))
         os.mkdir(self.path())
         os.mkdir(self.backing())
