@@ -6,8 +6,15 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 scripts/install-deps.sh test
+# Each stage's time is printed as it ends, to tell where the run's time goes.
+started=$SECONDS
+stage() {
+    [ -z "${stage_started:-}" ] || echo "== that took $((SECONDS - stage_started)) s (the run so far: $((SECONDS - started)) s)"
+    stage_started=$SECONDS
+    [ $# -eq 0 ] || echo "== $*"
+}
 
-echo "== 1. tests"
+stage "1. tests"
 # One translation unit per target, as in stage 2, keeps the whole run near its time budget; ./run.sh and
 # the benchmarks still build every file on its own.
 cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS="-Wno-subobject-linkage" \
@@ -15,7 +22,7 @@ cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS="-W
 cmake --build build/test
 ctest --test-dir build/test --output-on-failure --timeout 180 -j 2
 
-echo "== 2. tests under AddressSanitizer and UndefinedBehaviorSanitizer"
+stage "2. tests under AddressSanitizer and UndefinedBehaviorSanitizer"
 # One translation unit per target and line tables only: the second build of everything stays short.
 # (Test fixtures in anonymous namespaces are fine when their files are compiled together.)
 cmake -S . -B build/sanitize -G Ninja -DCMAKE_BUILD_TYPE= -DCMAKE_CXX_FLAGS="-g1 -Wno-subobject-linkage" -DCMAKE_UNITY_BUILD=ON \
@@ -27,5 +34,6 @@ ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 QT_XCB_GL_INTEGRATI
     LSAN_OPTIONS="suppressions=$PWD/tests/sanitizers/lsan.supp:print_suppressions=0" \
     ctest --test-dir build/sanitize --output-on-failure --timeout 300 -j 2 -E '^(installation|package)$'
 
-echo "== 3. fuzzing"
+stage "3. fuzzing"
 tests/fuzz/run.sh 20
+stage

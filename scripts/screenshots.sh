@@ -12,15 +12,11 @@ trap 'kill $(jobs -p) 2>/dev/null; rm -rf "$work"' EXIT
 # The program's folder: ZEB, its settings (five formats) and some media files and folders to browse.
 cp "$binary" "$(dirname "$binary")/libzeb_mpv.so" "$work/"
 python3 - "$work/ZEBcfg.dat" <<'PY'
-import struct, sys
-def record(item): return item + b'\0' * (128 - len(item))
-def text(t): return struct.pack('<HH', 8, len(t)) + t.encode()
-def integer(v): return struct.pack('<Hh', 2, v)
-def real(v): return struct.pack('<Hf', 4, v)
+import sys
+sys.path.insert(0, 'tests/support')
+from zebsettings import settings_file
 formats = ['mp3', 'wav', 'ogg', 'avi', 'mkv', 'mp4']
-items = [text(''), integer(0), integer(0), integer(0), real(1500), real(1500), real(0), real(0), integer(0),
-         integer(len(formats))] + [text(f) for f in formats] + [text('si')] * len(formats)
-open(sys.argv[1], 'wb').write(b''.join(record(i) for i in items))
+open(sys.argv[1], 'wb').write(settings_file([(f, True) for f in formats], viewer=(1500, 1500)))
 PY
 mkdir -p "$work/Concerti" "$work/Film" "$work/Podcast"
 for name in "Aria sulla quarta corda.mp3" "Bolero.ogg" "Canone in re.mp3" "Clair de lune.wav" \

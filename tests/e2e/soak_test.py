@@ -7,9 +7,14 @@ pointer); the boxes that come up are the ones the model expects, each answered; 
 soakmodel says they should (caption, lists, selections, settings); the files on disk are those the user
 saved and not those deleted. At the end a confirmed exit writes the settings the user chose.
 
-    tests/e2e/run.sh PATH_TO_ZEB tests/e2e/soak_test.py [--seconds 120] [--seed N] [--steps N]
+    tests/e2e/run.sh PATH_TO_ZEB tests/e2e/soak_test.py [--seconds 120] [--seed N]... [--fresh] [--steps N]
 
-The seed, printed first, fixes the sequence of actions: the same seed with --steps replays a failure.
+Each seed fixes a sequence of actions, played on a ZEB and files of its own; the seeds share the time. The
+seeds given run in turn, then a fresh one with --fresh (alone without --seed); all are printed first, each
+again as it starts. A failure prints its seed and steps, and the arguments that replay it: that seed with
+--steps. Run as root, the test takes a mount namespace of its own, so that the mounts other tests make
+meanwhile never join its drive lists; it needs root (and /dev/fuse) for its test mount, and without them
+it is skipped.
 """
 import argparse
 import collections
@@ -27,9 +32,9 @@ import pyatspi
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', 'support'))
 from soakmodel import (ALREADY_PRESENT, MAX_ROWS, WRONG_LENGTH, Model, decode_list, display_name,  # noqa: E402
-                       encode_list, join, within)
-from testmount import TestMount  # noqa: E402
-from zebdriver import (Failure, WindowWatch, Zeb, answer_box, application, box_text, centre, choice, click,  # noqa: E402
+                       encode_list, join, moved, within)
+from testmount import TestMount, unavailable  # noqa: E402
+from zebdriver import (SKIPPED, Failure, WindowWatch, Zeb, answer_box, application, box_text, centre, choice, click,  # noqa: E402
                        click_with, close_box, dialog, double_click, entries, entry_names, fail, find, focus_window,
                        install, integer_record, key, move_pointer, pick_from_combo, request_close, selected_rows,
                        settings_file, settle, showing, state, text_record, type_text, wait_for, walk, window_titled,
@@ -199,17 +204,18 @@ def playing(m, messages):
 
 
 def file_double_clicked(m, row):
-    name = m.browser.files[row]
+    m.click_file(row)
     if m.clicco == 0:
-        return m.add([name])
-    m.file_sel = [name]
-    return playing(m, m.play_messages([join(m.browser.folder, name)]))
+        return m.add(m.file_sel)
+    return playing(m, m.play_messages([join(m.browser.folder, m.browser.files[row])]))
 
 
-def key_in_list(m, target, focus, name):
-    """Arrows move a selection as Qt alone decides, to be seen; Delete in the playlist removes; Enter does
-    what a double-click does: it plays the selected entry, adds the selected files, or confirms the list file."""
+def key_in_list(m, focus, name):
+    """Arrows move the selection from the current row, with shift in the files a range; Delete in the
+    playlist removes; Enter does what a double-click does: it plays the selected entry, adds the selected
+    files, or confirms the list file."""
     messages = None
+    c = m.chooser
     if name == 'Delete' and focus == 'brani':
         m.remove()
     elif name == 'Return' and focus == 'brani' and m.sel is not None:
@@ -219,7 +225,14 @@ def key_in_list(m, target, focus, name):
     elif name == 'Return' and focus == 'liste':
         messages = m.confirm()
     elif name in ('Up', 'Down', 'shift+Up', 'shift+Down'):
-        setattr(*target, '?')
+        # In the playlist and the chooser one row is selected, and it is the current one.
+        if focus == 'brani':
+            m.sel = moved(m.sel, len(m.playlist), name)
+        elif focus == 'liste':
+            c.sel = moved(c.sel, len(c.files), name)
+            c.text = c.files[c.sel] if c.sel is not None else c.text  # the name follows the selection
+        else:
+            m.file_key(name)
     m.focus = focus if name != 'Tab' else None
     return messages
 
@@ -314,13 +327,13 @@ ACTIONS = [
            lambda m, a: set_(m, sel=a, focus='brani')),
     Action('tasto brani', 5, when(lambda m: main_free(m) and m.focus == 'brani',
                                   lambda m: ['Delete', 'Up', 'Down', 'Return', 'Tab']),
-           press_keys, lambda m, a: key_in_list(m, (m, 'sel'), 'brani', a)),
+           press_keys, lambda m, a: key_in_list(m, 'brani', a)),
     Action('clic file', 5, when(main_free, lambda m: [(i, k) for i in range(len(m.browser.files))
                                                       for k in ('', '', 'shift', 'ctrl')]),
            lambda m, a: click_with(a[1], entries(UI.file1)[a[0]]),
-           lambda m, a: set_(m, file_sel='?' if a[1] else [m.browser.files[a[0]]], focus='file')),
+           lambda m, a: (m.click_file(*a), set_(m, focus='file'))[1]),
     Action('tasto file', 5, when(lambda m: main_free(m) and m.focus == 'file', file_keys),
-           press_keys, lambda m, a: key_in_list(m, (m, 'file_sel'), 'file', a)),
+           press_keys, lambda m, a: key_in_list(m, 'file', a)),
     Action('doppio clic file', 4, when(main_free, lambda m: [i for i, f in enumerate(m.browser.files)
                                                              if m.clicco or len(m.added([f])) <= MAX_ROWS]),
            lambda m, a: double_click(entries(UI.file1)[a]), file_double_clicked),
@@ -378,7 +391,7 @@ ACTIONS = [
            lambda m, a: (set_(m.chooser, text=m.chooser.files[a]), m.confirm())[1]),
     Action('lista: tasto', 5, when(lambda m: chooser_on(m) and m.focus == 'liste',
                                    lambda m: ['Up', 'Down', 'Return', 'Tab']),
-           press_keys, lambda m, a: key_in_list(m, (m.chooser, 'sel'), 'liste', a)),
+           press_keys, lambda m, a: key_in_list(m, 'liste', a)),
     Action('lista: elimina', 2, when(chooser_on, lambda m: [(i, b) for i in FILE_ROWS(m) for b in ('Sì', 'No')]),
            lambda m, a: (click(entries(UI.file2)[a[0]]), press_keys(m, 'Delete'), answer_box([DELETE], a[1], 10)),
            lambda m, a: m.delete_list(a[0], a[1] == 'Sì')),
@@ -418,15 +431,12 @@ def observe(m):
 
 
 def expected(m, got):
-    """What ZEB should show; where Qt alone decides (a selection moved by keys), what it shows now."""
+    """What ZEB should show; where the model does not follow Qt (a range of files with no row to run from,
+    see Selection.extend), what it shows now."""
     b, c = m.browser, m.chooser
-    if m.sel == '?':
-        m.sel = got['sel']
-    if m.file_sel == '?':
+    if m.file_sel == '?' and 'file_sel' in got:
         m.file_sel = got['file_sel']
-    if c.sel == '?':
-        c.sel = got['sel2']
-        c.text = c.files[c.sel] if c.sel is not None else c.text
+        m.files.shown(b.files.index(f) for f in m.file_sel)
     want = {'caption': m.caption, 'main shown': m.hidden_by is None, 'viewer shown': False,
             'chooser shown': bool(c.mode) and m.hidden_by is None}
     if m.hidden_by is None:
@@ -570,30 +580,48 @@ def run(seed, seconds, steps, taken):
             ZEB.kill()
 
 
-def main():
+def soak(seed, seconds, steps):
+    """One seed's run on a ZEB and files of its own; exits on a failure, with the replay."""
     global PROGRAM, HOME
-    parser = argparse.ArgumentParser(description=__doc__.split('\n')[0])
-    parser.add_argument('--seconds', type=float, default=120)
-    parser.add_argument('--seed', type=int, default=random.SystemRandom().randrange(1 << 32))
-    parser.add_argument('--steps', type=int, help='take these many steps, whatever the time (to replay a failure)')
-    options = parser.parse_args()
-    print('seed %d' % options.seed, flush=True)
+    print('seed %d' % seed, flush=True)
     work = os.path.realpath(tempfile.mkdtemp(prefix='zeb-soak-'))
     PROGRAM, HOME = join(work, 'zeb'), join(work, 'home')
     os.makedirs(HOME)
     install(os.environ['ZEB_BINARY'], PROGRAM)
     taken, begin = [], time.monotonic()
     try:
-        count = run(options.seed, 1e9 if options.steps else options.seconds, options.steps or 1e9, taken)
+        count = run(seed, 1e9 if steps else seconds, steps or 1e9, taken)
     except Exception as error:
         print('FAILED at step %d (seed %d): %s\nsteps: %s\nreplay: --seed %d --steps %d' % (
-            len(taken), options.seed, error if isinstance(error, Failure) else traceback.format_exc(),
-            '; '.join('%d %s' % (i + 1, s) for i, s in enumerate(taken)), options.seed,
+            len(taken), seed, error if isinstance(error, Failure) else traceback.format_exc(),
+            '; '.join('%d %s' % (i + 1, s) for i, s in enumerate(taken)), seed,
             taken.index(END) if END in taken else len(taken)), file=sys.stderr)
         sys.exit(1)
     finally:
         shutil.rmtree(work, ignore_errors=True)
-    print('soak_test.py: passed, %d steps in %.0f s (seed %d)' % (count, time.monotonic() - begin, options.seed))
+    print('seed %d: passed, %d steps in %.0f s' % (seed, count, time.monotonic() - begin), flush=True)
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.split('\n')[0])
+    parser.add_argument('--seconds', type=float, default=120, help='for all the seeds together')
+    parser.add_argument('--seed', type=int, action='append', default=[], help='a seed to run; may be repeated')
+    parser.add_argument('--fresh', action='store_true', help='then a fresh seed, as without --seed')
+    parser.add_argument('--steps', type=int, help='take these many steps, whatever the time (to replay a failure)')
+    options = parser.parse_args()
+    why = unavailable()
+    if why:
+        print('SKIPPED: %s' % why, flush=True)
+        sys.exit(SKIPPED)
+    if 'ZEB_SOAK_MOUNTS' not in os.environ:
+        os.environ['ZEB_SOAK_MOUNTS'] = 'own'
+        os.execvp('unshare', ['unshare', '--mount', '--propagation', 'private', sys.executable] + sys.argv)
+    seeds = options.seed + ([random.SystemRandom().randrange(1 << 32)] if options.fresh or not options.seed else [])
+    print('seeds %s%s' % (', '.join(map(str, seeds[:len(options.seed)])) or '-',
+                          ', fresh %d' % seeds[-1] if len(seeds) > len(options.seed) else ''), flush=True)
+    for seed in seeds:
+        soak(seed, options.seconds / len(seeds), options.steps)
+    print('soak_test.py: passed, seeds %s' % ', '.join(map(str, seeds)))
 
 
 if __name__ == '__main__':

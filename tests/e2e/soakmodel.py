@@ -66,6 +66,74 @@ class Browser:
         return chain + [(name, join(self.folder, name)) for name in self.subfolders]
 
 
+def moved(row, count, key):
+    """Where Up or Down takes the current row of a list of count rows: one on, never past an end; from no
+    current row, to the first."""
+    if not count:
+        return None
+    if row is None:
+        return 0
+    return min(max(row + (-1 if key.endswith('Up') else 1), 0), count - 1)
+
+
+class Selection:
+    """The selection of the list of media files, which takes several rows, as Qt moves it: the current row,
+    the row a range runs from (none once the list is filled anew), the rows the commands before the last one
+    left, and the last one's rows, selected or deselected, which a range replaces while it grows."""
+
+    def __init__(self):
+        self.reset()
+
+    def reset(self):
+        self.current = self.anchor = None
+        self.clear()
+
+    def clear(self):
+        """ZEB takes the selected files: the current row and the anchor stay."""
+        self.kept, self.selects, self.last = set(), True, set()
+
+    def rows(self):
+        return sorted(self.kept | self.last if self.selects else self.kept - self.last)
+
+    def only(self, row):
+        """A click, or Up or Down."""
+        self.clear()
+        self.last, self.current, self.anchor = {row}, row, row
+
+    def toggle(self, row):
+        """A click with ctrl."""
+        self.kept, self.selects, self.last = set(self.rows()), row not in self.rows(), {row}
+        self.current = self.anchor = row
+
+    def extend(self, row):
+        """A click with shift, or shift with Up or Down: the rows from the anchor to this one. False without
+        an anchor: Qt then reaches from a corner of the list, a matter of its geometry that the model does
+        not copy."""
+        self.current = row
+        if self.anchor is None:
+            return False
+        low, high = sorted((self.anchor, row))
+        self.selects, self.last = True, set(range(low, high + 1))
+        return True
+
+    def key(self, name, count):
+        """Up or Down, shift+Up or shift+Down; False where Qt's choice is not followed."""
+        row = moved(self.current, count, name)
+        if row is None or row == self.current:
+            return True  # at an end nothing moves, the selection included
+        if not name.startswith('shift+'):
+            self.only(row)
+            return True
+        if self.anchor is None:
+            self.anchor = self.current  # a range by keys runs from the row that was current
+        return self.extend(row)
+
+    def shown(self, rows):
+        """What Qt selected where the model did not follow it: a range that a later one replaces."""
+        self.clear()
+        self.last = set(rows)
+
+
 class Model:
     def __init__(self, program, drives, formats, list_file, disk, real, kinds, slow_paths):
         # real: where a path that ZEB sees is on disk; kinds: 'good' or 'empty' media (others are bad);
@@ -76,7 +144,9 @@ class Model:
         self.continuo = self.random = False
         self.clicco = 0
         self.replace(decode_list(self.disk[list_file]), list_file)
-        self.sel, self.file_sel = None, []  # '?' where Qt alone decides: the test looks
+        self.sel = None
+        self.files = Selection()  # of the media files; file_sel names them, or is '?' where the test looks
+        self.file_sel = []
         self.focus = None  # the list that last took a click, whose keys the next step may press
         self.hidden_by = None  # 'about' while the about window replaces the main window
         self.settings_open, self.picked = False, None
@@ -113,6 +183,7 @@ class Model:
         browser.files = sorted((e.name for e in entries if e.is_file() and self.matches(browser, e.name)),
                                key=str.lower)
         if browser is self.browser:
+            self.files.reset()
             self.file_sel = []
         else:
             browser.sel = None
@@ -129,6 +200,22 @@ class Model:
         if len(new) != len(self.playlist) + len(files):
             self.sel = None  # repeats removed: the list is shown anew
         self.playlist, self.file_sel = new, []
+        self.files.clear()
+
+    def file_selection_changed(self, followed=True):
+        self.file_sel = [self.browser.files[r] for r in self.files.rows()] if followed else '?'
+
+    def click_file(self, row, modifier=''):
+        if modifier == 'ctrl':
+            self.files.toggle(row)
+            return self.file_selection_changed()
+        if modifier == 'shift':
+            return self.file_selection_changed(self.files.extend(row))
+        self.files.only(row)
+        self.file_selection_changed()
+
+    def file_key(self, name):
+        self.file_selection_changed(self.files.key(name, len(self.browser.files)))
 
     def remove(self):
         if self.sel is not None:

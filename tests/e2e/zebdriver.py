@@ -13,6 +13,10 @@ import time
 import pyatspi
 from gi.repository import GLib
 
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', 'support'))
+# The settings file, for the tests that import it from here.
+from zebsettings import integer_record, record, settings_file, text_record  # noqa: E402,F401
+
 TIMEOUT = 20
 
 
@@ -330,44 +334,6 @@ class WindowWatch:
         while GLib.MainContext.default().iteration(False):
             pass
         return self.gone
-
-
-# The settings file: records of 128 bytes, each a tag and a value.
-def record(data, number):
-    return data[(number - 1) * 128:number * 128]
-
-
-def text_record(data, number):
-    item = record(data, number)
-    tag, length = struct.unpack('<HH', item[:4])
-    return item[4:4 + length].decode() if tag == 8 else None
-
-
-def integer_record(data, number):
-    tag, value = struct.unpack('<Hh', record(data, number)[:4])
-    return value if tag == 2 else None
-
-
-def settings_file(formats, list_file='', double_click_plays=False):
-    """The bytes of a settings file with these (extension, ticked) formats and nothing else set."""
-    def padded(item):
-        return item + b'\0' * (128 - len(item))
-
-    def text(value):
-        encoded = value.encode()
-        return padded(struct.pack('<HH', 8, len(encoded)) + encoded)
-
-    def integer(value):
-        return padded(struct.pack('<Hh', 2, value))
-
-    def real(value):
-        return padded(struct.pack('<Hf', 4, value))
-
-    records = [text(list_file), integer(0), integer(0), integer(int(double_click_plays)), real(0), real(0),
-               real(0), real(0), integer(0), integer(len(formats))]
-    records += [text(extension) for extension, _ in formats]
-    records += [text('si' if ticked else 'no') for _, ticked in formats]
-    return b''.join(records)
 
 
 def write_sound(path, seconds=0.3):
