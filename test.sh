@@ -14,6 +14,14 @@ stage() {
     [ $# -eq 0 ] || echo "== $*"
 }
 
+# ctest names the tests it skipped but shows nothing of what they said: their reasons, from its log.
+skipped() {
+    awk '/^[0-9]+\/[0-9]+ Testing: / { test = $3 }
+         reason { print "   skipped " test ": " $0; reason = 0 }
+         /: Skipped$/ { reason = 1 }
+         /^SKIPPED: / { print "   skipped " test ": " substr($0, 10) }' "$1/Testing/Temporary/LastTest.log"
+}
+
 stage "1. tests"
 # One translation unit per target, as in stage 2, keeps the whole run near its time budget; ./run.sh and
 # the benchmarks still build every file on its own.
@@ -22,6 +30,7 @@ cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS="-W
     -DCMAKE_UNITY_BUILD=ON -DZEB_WARNINGS_AS_ERRORS=ON -DZEB_TESTS=ON -DZEB_SOAK_SECONDS=80 -DZEB_SOAK_SEEDS="1;2;3"
 cmake --build build/test
 ctest --test-dir build/test --output-on-failure --timeout 180 -j 2
+skipped build/test
 
 stage "2. tests under AddressSanitizer and UndefinedBehaviorSanitizer"
 # One translation unit per target and line tables only: the second build of everything stays short.
@@ -35,6 +44,7 @@ cmake --build build/sanitize
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 QT_XCB_GL_INTEGRATION=none \
     LSAN_OPTIONS="suppressions=$PWD/tests/sanitizers/lsan.supp:print_suppressions=0" \
     ctest --test-dir build/sanitize --output-on-failure --timeout 300 -j 2 -E '^(installation|package)$'
+skipped build/sanitize
 
 stage "3. fuzzing"
 tests/fuzz/run.sh 20
