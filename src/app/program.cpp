@@ -185,7 +185,7 @@ void Program::playPlaylist() {
 
 bool Program::canPlayPlaylist() const {
     return m_seleziona->isPlayAllAvailable() && !m_exiting &&
-           !playableTracks(m_playlist.tracks(), m_settings.formats()).empty();
+           hasPlayableTrack(m_playlist.tracks(), m_settings.formats());
 }
 
 // As the file named on the command line.

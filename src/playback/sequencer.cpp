@@ -15,6 +15,12 @@ std::vector<Track> playableTracks(const std::vector<Track>& playlist, const std:
     return queue;
 }
 
+bool hasPlayableTrack(const std::vector<Track>& playlist, const std::vector<Format>& formats) {
+    const ActiveFormats active(formats);
+    return std::any_of(playlist.begin(), playlist.end(),
+                       [&](const Track& track) { return active.take(track.path); });
+}
+
 bool Sequencer::playAll(const std::vector<Track>& playlist, const std::vector<Format>& formats) {
     if (playlist.empty()) return false;
     return playQueue(playableTracks(playlist, formats));

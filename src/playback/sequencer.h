@@ -19,6 +19,8 @@ struct PlayOptions {
 
 // The tracks of the playlist that play-all plays: those of a ticked format, in their order.
 std::vector<Track> playableTracks(const std::vector<Track>& playlist, const std::vector<Format>& formats);
+// Whether there is one, without gathering them: the media panel asks on every change it announces.
+bool hasPlayableTrack(const std::vector<Track>& playlist, const std::vector<Format>& formats);
 
 // Plays a queue of tracks, or one file, through the player. Play-all builds the queue from the playlist's
 // tracks of active formats and starts at index 0, or at a random one with Random on. At each end of
